@@ -1,0 +1,6 @@
+#include "core/ModuleInitialiser.h"
+
+int main()
+{
+    return dirdock::RunProgram();
+}

@@ -1,0 +1,21 @@
+#include "Runtime.h"
+
+#include <charconv>
+
+namespace dirdock {
+
+std::int32_t ToNumber(std::string_view value)
+{
+    const auto start = value.find_first_not_of(' ');
+    if (start == std::string_view::npos)
+        return 0;
+    value.remove_prefix(start);
+    if (!value.empty() && value.front() == '+')
+        value.remove_prefix(1);
+    std::int32_t number = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
+    (void)end;
+    return error == std::errc{} ? number : 0;
+}
+
+} // namespace dirdock

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace dirdock {
+
+// Attribute bits of a directory entry.
+inline constexpr std::uint8_t AttributeReadOnly = 0x01;
+inline constexpr std::uint8_t AttributeHidden = 0x02;
+inline constexpr std::uint8_t AttributeSystem = 0x04;
+inline constexpr std::uint8_t AttributeDirectory = 0x10;
+inline constexpr std::uint8_t AttributeArchive = 0x20;
+
+#pragma pack(push, 1)
+
+// One entry of a directory listing, as the listing delivers it.
+struct DirectoryEntryRecord {
+    char Name[256];
+    char ShortName[13];
+    std::int32_t Date;
+    std::int32_t Time;
+    std::int32_t Size;
+    std::uint8_t Attrib;
+};
+
+// One row of the directory window's list.
+struct ListRecord {
+    char FqName[255];
+    char FqShortName[13];
+    std::int32_t FqDate;
+    std::int32_t FqTime;
+    std::int32_t FqSize;
+    std::uint8_t FqAttrib;
+};
+
+#pragma pack(pop)
+
+} // namespace dirdock
