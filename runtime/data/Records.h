@@ -36,4 +36,21 @@ struct ListRecord {
 
 #pragma pack(pop)
 
+// The runtime's record layouts: sizes and offsets are part of the contract.
+static_assert(sizeof(DirectoryEntryRecord) == 282);
+static_assert(offsetof(DirectoryEntryRecord, Name) == 0);
+static_assert(offsetof(DirectoryEntryRecord, ShortName) == 256);
+static_assert(offsetof(DirectoryEntryRecord, Date) == 269);
+static_assert(offsetof(DirectoryEntryRecord, Time) == 273);
+static_assert(offsetof(DirectoryEntryRecord, Size) == 277);
+static_assert(offsetof(DirectoryEntryRecord, Attrib) == 281);
+
+static_assert(sizeof(ListRecord) == 281);
+static_assert(offsetof(ListRecord, FqName) == 0);
+static_assert(offsetof(ListRecord, FqShortName) == 255);
+static_assert(offsetof(ListRecord, FqDate) == 268);
+static_assert(offsetof(ListRecord, FqTime) == 272);
+static_assert(offsetof(ListRecord, FqSize) == 276);
+static_assert(offsetof(ListRecord, FqAttrib) == 280);
+
 } // namespace dirdock
