@@ -14,6 +14,9 @@ struct DisplayLocale {
     std::string groupSeparator = ",";
     std::string amText = "AM";
     std::string pmText = "PM";
+    // Shown for "t" in the time format; when empty, "t" and the blank
+    // before it are left out.
+    std::string timeZone;
 };
 
 // A display picture such as "s255", "d6-", "t8" or "n-14".

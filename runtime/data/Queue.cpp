@@ -26,9 +26,14 @@ void Queue::get(std::int32_t n)
 
 void Queue::add()
 {
-    if (!m_buffer || m_recordSize == 0)
+    addRecord(m_buffer);
+}
+
+void Queue::addRecord(const void* record)
+{
+    if (!record || m_recordSize == 0)
         return;
-    const auto* bytes = static_cast<const std::byte*>(m_buffer);
+    const auto* bytes = static_cast<const std::byte*>(record);
     m_records.insert(m_records.end(), bytes, bytes + m_recordSize);
 }
 

@@ -20,6 +20,8 @@ public:
     void get(std::int32_t n);
     // Appends a copy of the buffer.
     void add();
+    // Appends a copy of a record of the queue's size, leaving the buffer alone.
+    void addRecord(const void* record);
     void clear();
     // Sorts by field |key|, descending when key is negative. Stable.
     void sort(std::int32_t key);
