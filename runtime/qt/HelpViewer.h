@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 
 class QLineEdit;
 class QListWidget;
@@ -10,8 +11,9 @@ class QTreeWidget;
 
 namespace dirdock {
 
-// The program's own help: a contents page with topics, a search page and
-// a page on how to use the viewer. The text is compiled in.
+// The program's own help: topics listed on a contents page, a search page
+// that finds topics by the words typed, and a text pane that shows the
+// chosen topic. The text is compiled in; nothing is read or written.
 class HelpViewer : public QDialog {
     Q_OBJECT
 public:
@@ -25,27 +27,30 @@ public:
     explicit HelpViewer(QWidget* parent = nullptr);
 
     void switchTo(Page page);
-    Page currentPage() const;
     // Runs a search as if the words were typed into the search field.
     void search(const QString& words);
+    // Titles of the topics the last search found, in contents order.
     QStringList searchResults() const;
-    // Shows the topic in the text browser.
-    void showTopic(const QString& title);
+    // Shows the topic with this title; false when there is none.
+    bool showTopic(const QString& title);
     QString shownTopic() const;
     QString shownText() const;
+    bool searchPageShown() const;
+
+    // Titles of every topic, in contents order.
+    static QStringList topicTitles();
 
 private:
     QWidget* makeContentsPage();
     QWidget* makeSearchPage();
-    QWidget* makeHowToUsePage();
-    void onSearchResultChosen();
+    void onTopicChosen();
+    void onResultChosen();
 
     QTabWidget* m_tabs = nullptr;
     QTreeWidget* m_topics = nullptr;
-    QTextBrowser* m_browser = nullptr;
     QLineEdit* m_searchField = nullptr;
     QListWidget* m_results = nullptr;
-    QTextBrowser* m_howToUse = nullptr;
+    QTextBrowser* m_browser = nullptr;
     QString m_shownTopic;
 };
 

@@ -43,7 +43,8 @@ public:
     QScrollBar* firstColumnScrollBar() const { return m_firstColumnBar; }
 
 signals:
-    // Emitted after a press on a header or a row was recorded.
+    // Emitted after a press on a header or a row was recorded; for a row,
+    // after the view has selected it.
     void pressRecorded();
 
 protected:
@@ -64,6 +65,7 @@ private:
     DialogUnits m_units;
     ListModel* m_model = nullptr;
     QScrollBar* m_firstColumnBar = nullptr;
+    bool m_placingBar = false;
     std::int32_t m_clickRow = 0;
     QString m_clickColumn;
 };
