@@ -19,6 +19,18 @@ std::span<const std::uint8_t> FindStoredImage(std::string_view storedName);
 // The stored name of the program's own icon, first among the icon groups.
 inline constexpr std::string_view ProgramIconName = "\x01";
 
+enum class StoredImageKind { Image, IconGroup };
+
+struct StoredImage {
+    std::string_view name;
+    StoredImageKind kind;
+    std::span<const std::uint8_t> bytes;
+};
+
+// Every stored image in stored order: the bitmap, then the icon groups with
+// the program's own icon first.
+std::span<const StoredImage> StoredImages();
+
 // An image decoded into 32-bit ARGB pixels, top row first.
 struct DecodedImage {
     int width = 0;
