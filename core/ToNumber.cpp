@@ -10,8 +10,12 @@ std::int32_t ToNumber(std::string_view value)
     if (start == std::string_view::npos)
         return 0;
     value.remove_prefix(start);
-    if (!value.empty() && value.front() == '+')
+    // from_chars takes no plus sign; after one, a second sign is not a number.
+    if (value.front() == '+') {
         value.remove_prefix(1);
+        if (!value.empty() && value.front() == '-')
+            return 0;
+    }
     std::int32_t number = 0;
     const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
     (void)end;
