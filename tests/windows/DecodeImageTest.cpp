@@ -232,7 +232,7 @@ const Malformed MalformedInputs[] = {
     {"palette cut", [] { return Cut(BitmapFile(EightBit), 60); }},
     {"last row cut", [] { return Cut(BitmapFile(EightBit), BitmapFile(EightBit).size() - 1); }},
     {"pixel offset past the end", [] { return Patched32(BitmapFile(EightBit), 10, 0xFFFFFFF0u); }},
-    {"pixel offset inside the headers", [] { return Patched32(BitmapFile(EightBit), 10, 20); }},
+    {"pixel offset inside the headers", [] { return Patched32(BitmapFile(TwentyFourBit), 10, 20); }},
     {"width larger than the rows", [] { return Patched32(BitmapFile(EightBit), 18, 0x7FFFFFFF); }},
     {"height larger than the rows", [] { return Patched32(BitmapFile(EightBit), 22, 4); }},
     {"lowest height", [] { return Patched32(BitmapFile(EightBit), 22, 0x80000000u); }},
