@@ -12,9 +12,11 @@ foreach(file IN LISTS files)
   if(hexLength EQUAL 0)
     message(FATAL_ERROR "image file ${IMAGE_DIR}/${file} is empty or missing")
   endif()
-  # Sixteen bytes a line keeps the generated source readable in a diff tool.
+  # Sixteen bytes a line keeps the generated source readable; the regular
+  # expressions of CMake have no repeat count, so the pattern is spelled out.
   string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
-  string(REGEX REPLACE "((0x..,){16})" "\\1\n    " bytes "${bytes}")
+  string(REPEAT "0x..," 16 sixteenBytes)
+  string(REGEX REPLACE "(${sixteenBytes})" "\\1\n    " bytes "${bytes}")
   string(APPEND arrays "const std::uint8_t File${index}[] = {\n    ${bytes}\n};\n\n")
   string(APPEND entries "    {\"${file}\", File${index}},\n")
   math(EXPR index "${index} + 1")

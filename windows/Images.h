@@ -39,9 +39,11 @@ struct DecodedImage {
     bool valid() const { return width > 0 && height > 0; }
 };
 
-// Decodes an uncompressed bitmap file (1, 4, 8 or 24 bits a pixel) or the
-// first image of an icon file, with its transparency mask. Invalid bytes
-// give an invalid image.
+// Decodes an uncompressed bitmap file (1, 4, 8, 24 or 32 bits a pixel,
+// rows stored bottom-up or top-down) or the first image of an icon file,
+// whose mask makes its pixels transparent (ARGB 0). Every length and offset
+// is checked against the bytes given: bad or truncated bytes, compressed
+// images and other depths give an invalid image.
 DecodedImage DecodeImage(std::span<const std::uint8_t> bytes);
 
 } // namespace dirdock
