@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "ListHeader.h"
 #include "ListItemDelegate.h"
 #include "ListModel.h"
 
@@ -20,6 +21,7 @@ ListView::ListView(ListModel* model, const ListFormat& format, const DialogUnits
     : QTreeView(parent), m_format(format), m_units(units), m_model(model)
 {
     m_model->setParent(this);
+    setHeader(new ListHeader(this));
     setModel(m_model);
     setUpView();
     setUpColumns();
@@ -128,7 +130,7 @@ void ListView::mousePressEvent(QMouseEvent* event)
         emit pressRecorded();
 }
 
-// The header emits no press for a press that starts dragging a column edge.
+// The header reports no press for a press that starts dragging a column edge.
 void ListView::onSectionPressed(int logicalIndex)
 {
     recordPress(0, logicalIndex + 1);
