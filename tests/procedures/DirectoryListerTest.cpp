@@ -79,6 +79,11 @@ struct PathCase {
     std::string mask;
 };
 
+void PrintTo(const PathCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class DirectoryPathCuts : public testing::TestWithParam<PathCase> {};
 
 TEST_P(DirectoryPathCuts, ListAndShowTheMask)

@@ -41,6 +41,11 @@ struct FrameEventCase {
     std::vector<std::string> expected;
 };
 
+void PrintTo(const FrameEventCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class FrameEvents : public testing::TestWithParam<FrameEventCase> {};
 
 TEST_P(FrameEvents, OnlySizingAndRestoringAreRefused)

@@ -156,6 +156,12 @@ WindowRef ScriptedRuntime::prepareWindow(std::initializer_list<BoundVariable> va
     return ++m_lastWindow;
 }
 
+void ScriptedRuntime::releaseWindow()
+{
+    m_boundText = nullptr;
+    m_boundQueue = nullptr;
+}
+
 void ScriptedRuntime::beginEventLoop()
 {
     m_step = 0;
@@ -280,7 +286,11 @@ WindowRef PrepareChildWindow(std::string_view key, std::string_view label,
 
 void OpenWindow(WindowRef window) { R().record(Line("OpenWindow", window)); }
 void CloseWindow(WindowRef window) { R().record(Line("CloseWindow", window)); }
-void ReleaseWindow(WindowRef window) { R().record(Line("ReleaseWindow", window)); }
+void ReleaseWindow(WindowRef window)
+{
+    R().record(Line("ReleaseWindow", window));
+    R().releaseWindow();
+}
 
 void BeginEventLoop()
 {

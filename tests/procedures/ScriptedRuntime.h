@@ -96,6 +96,8 @@ public:
     std::string queueLabel(const Queue& queue);
     void clearRecord(void* buffer, std::span<const std::uint8_t> description);
     WindowRef prepareWindow(std::initializer_list<BoundVariable> variables);
+    // The procedure's variables end with its window.
+    void releaseWindow();
     void beginEventLoop();
     const Step* currentStep() const;
     bool endEventPass();

@@ -49,6 +49,11 @@ struct PassCase {
     std::vector<std::string> expected;
 };
 
+void PrintTo(const PassCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class SkeletonPasses : public testing::TestWithParam<PassCase> {};
 
 TEST_P(SkeletonPasses, CallTheRuntimeInOrder)

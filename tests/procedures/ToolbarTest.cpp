@@ -44,6 +44,11 @@ struct ToolbarCase {
     std::vector<std::string> expected;
 };
 
+void PrintTo(const ToolbarCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class ToolbarPasses : public testing::TestWithParam<ToolbarCase> {};
 
 TEST_P(ToolbarPasses, CallTheRuntimeInOrder)
