@@ -102,16 +102,16 @@ TEST_F(DirectoryListingTest, FillsEveryField)
     const DirectoryEntryRecord& plain = listing.at("plain.txt");
     EXPECT_EQ(std::string(plain.Name, 10), "plain.txt ");
     EXPECT_EQ(std::string(plain.ShortName, 13), "PLAIN.TXT    ");
-    EXPECT_EQ(plain.Date, 20261211);
-    EXPECT_EQ(plain.Time, 4953026);
-    EXPECT_EQ(plain.Size, 5);
+    EXPECT_EQ(+plain.Date, 20261211);
+    EXPECT_EQ(+plain.Time, 4953026);
+    EXPECT_EQ(+plain.Size, 5);
     EXPECT_EQ(plain.Attrib, AttributeArchive);
 
     ASSERT_EQ(listing.count("Old File.dat"), 1u);
     const DirectoryEntryRecord& old = listing.at("Old File.dat");
-    EXPECT_EQ(old.Date, 19690101);
-    EXPECT_EQ(old.Time, 1);
-    EXPECT_EQ(old.Size, 0);
+    EXPECT_EQ(+old.Date, 19690101);
+    EXPECT_EQ(+old.Time, 1);
+    EXPECT_EQ(+old.Size, 0);
     EXPECT_EQ(old.Attrib, AttributeArchive | AttributeReadOnly);
     EXPECT_EQ(TrimmedFixed(old.ShortName), "OLDFIL~1.DAT");
 }
@@ -121,9 +121,9 @@ TEST_F(DirectoryListingTest, LinkShowsItsTargetsSizeAndDate)
     const Listing listing = List(dir / "*.*");
     ASSERT_EQ(listing.count("link-to-file"), 1u);
     const DirectoryEntryRecord& link = listing.at("link-to-file");
-    EXPECT_EQ(link.Size, 5);
-    EXPECT_EQ(link.Date, 20261211);
-    EXPECT_EQ(link.Time, 4953026);
+    EXPECT_EQ(+link.Size, 5);
+    EXPECT_EQ(+link.Date, 20261211);
+    EXPECT_EQ(+link.Time, 4953026);
 }
 
 TEST_F(DirectoryListingTest, NamesKeepTheirBytes)
@@ -156,7 +156,7 @@ TEST_F(DirectoryListingTest, SizeBeyondTheSignedRangeIsCapped)
     ASSERT_EQ(::truncate(path.c_str(), 3LL * 1024 * 1024 * 1024), 0);
     const Listing listing = List(dir / "huge.bin");
     ASSERT_EQ(listing.count("huge.bin"), 1u);
-    EXPECT_EQ(listing.at("huge.bin").Size, 2147483647);
+    EXPECT_EQ(+listing.at("huge.bin").Size, 2147483647);
 }
 
 struct MaskCase {

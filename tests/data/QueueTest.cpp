@@ -59,7 +59,7 @@ public:
     {
         std::vector<std::int32_t> result;
         for (int i = 1; i <= m_queue.count(); ++i)
-            result.push_back(get(i).FqSize);
+            result.push_back(+get(i).FqSize);
         return result;
     }
     Queue& queue() { return m_queue; }
@@ -98,7 +98,7 @@ TEST(QueueTest, GetOfAMissingRecordLeavesTheBufferAlone)
         q.buffer() = Row("untouched", 77);
         q.queue().get(n);
         EXPECT_EQ(TrimmedFixed(q.buffer().FqName), "untouched") << n;
-        EXPECT_EQ(q.buffer().FqSize, 77) << n;
+        EXPECT_EQ(+q.buffer().FqSize, 77) << n;
     }
 }
 
@@ -241,7 +241,7 @@ TEST(QueueSortTest, SortsADateFieldOfADirectoryQueue)
     std::vector<std::int32_t> dates;
     for (int i = 1; i <= queue.count(); ++i) {
         queue.get(i);
-        dates.push_back(buffer.Date);
+        dates.push_back(+buffer.Date);
     }
     EXPECT_EQ(dates, (std::vector<std::int32_t>{19691231, 20000101, 20261211}));
 }

@@ -156,9 +156,9 @@ TEST(ClearRecordTest, BlanksTextsAndZeroesNumbers)
     ClearRecordBytes(&entry, DirectoryEntryDescription);
     EXPECT_EQ(std::string(entry.Name, sizeof entry.Name), std::string(256, ' '));
     EXPECT_EQ(std::string(entry.ShortName, sizeof entry.ShortName), std::string(13, ' '));
-    EXPECT_EQ(entry.Date, 0);
-    EXPECT_EQ(entry.Time, 0);
-    EXPECT_EQ(entry.Size, 0);
+    EXPECT_EQ(+entry.Date, 0);
+    EXPECT_EQ(+entry.Time, 0);
+    EXPECT_EQ(+entry.Size, 0);
     EXPECT_EQ(entry.Attrib, 0);
 
     ListRecord row;
@@ -166,9 +166,9 @@ TEST(ClearRecordTest, BlanksTextsAndZeroesNumbers)
     ClearRecordBytes(&row, ListRecordDescription);
     EXPECT_EQ(std::string(row.FqName, sizeof row.FqName), std::string(255, ' '));
     EXPECT_EQ(std::string(row.FqShortName, sizeof row.FqShortName), std::string(13, ' '));
-    EXPECT_EQ(row.FqDate, 0);
-    EXPECT_EQ(row.FqTime, 0);
-    EXPECT_EQ(row.FqSize, 0);
+    EXPECT_EQ(+row.FqDate, 0);
+    EXPECT_EQ(+row.FqTime, 0);
+    EXPECT_EQ(+row.FqSize, 0);
     EXPECT_EQ(row.FqAttrib, 0);
 }
 
