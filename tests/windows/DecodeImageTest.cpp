@@ -188,12 +188,25 @@ TEST(DecodeImage, IconMaskGivesTransparency)
     EXPECT_EQ(image.pixels, Expected(p));
 }
 
-TEST(DecodeImage, IconOfThirtyTwoBitsKeepsItsAlpha)
+// A 32-bit icon with alpha keeps it; one whose alpha is all zero is an
+// older kind that relies on its mask.
+TEST(DecodeImage, IconOfThirtyTwoBits)
 {
-    Picture p{2, 1, 32, {}, {0x80102030, 0xFF405060}, {false, false}};
-    const DecodedImage image = DecodeImage(IconFile(p));
-    ASSERT_TRUE(image.valid());
-    EXPECT_EQ(image.pixels, (std::vector<std::uint32_t>{0x80102030, 0xFF405060}));
+    struct Case {
+        const char* name;
+        Picture picture;
+        std::vector<std::uint32_t> pixels;
+    };
+    const Case cases[] = {
+        {"alpha", {2, 1, 32, {}, {0x80102030, 0xFF405060}, {true, false}}, {0x80102030, 0xFF405060}},
+        {"mask only", {2, 1, 32, {}, {0x00102030, 0x00405060}, {true, false}}, {0, 0xFF405060}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const DecodedImage image = DecodeImage(IconFile(c.picture));
+        ASSERT_TRUE(image.valid());
+        EXPECT_EQ(image.pixels, c.pixels);
+    }
 }
 
 struct Malformed {
