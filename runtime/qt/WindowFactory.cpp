@@ -40,13 +40,23 @@ QSize DefinedSize(const WindowDefinition& definition, const DialogUnits& units)
     return {units.toPixelsX(std::max(width, 0)), units.toPixelsY(std::max(height, 0))};
 }
 
+// Hovered entries show their message however their menu was opened.
+void ShowMessagesOnHover(QMenu* menu, FrameWindow* frame)
+{
+    QObject::connect(menu, &QMenu::hovered, frame, [frame](QAction* action) { frame->showMessage(action->statusTip()); });
+    QObject::connect(menu, &QMenu::aboutToHide, frame, [frame] { frame->showMessage(QString()); });
+}
+
 void BuildMenus(const WindowDefinition& definition, FrameWindow* frame)
 {
+    QObject::connect(frame->menuBar(), &QMenuBar::hovered, frame,
+                     [frame](QAction* action) { frame->showMessage(action->statusTip()); });
     QMenu* menu = nullptr;
     for (const MenuEntry& entry : definition.menu) {
         if (entry.kind == MenuEntryKind::Menu) {
             menu = frame->menuBar()->addMenu(DefinitionText(entry.text));
             menu->menuAction()->setStatusTip(DefinitionText(entry.message));
+            ShowMessagesOnHover(menu, frame);
             if (entry.action == StandardAction::WindowList)
                 AttachWindowList(menu, frame);
             else
