@@ -12,7 +12,7 @@ namespace {
 
 class ListModelTest : public ::testing::Test {
 protected:
-    ListModelTest() : model(ListFormat::parse(DirectoryListFormat), DisplayLocale{})
+    ListModelTest() : model(ListFormat::parse(DirectoryListFormat()), DisplayLocale{})
     {
         model.setSnapshot(MakeSnapshot({
             {"report.txt", "REPORT.TXT", 20240312, TimeNumber(13, 5, 9), 1234567},
@@ -162,7 +162,7 @@ TEST(ListModelFormat, HeaderAlignmentLettersAreHonoured)
 
 TEST(ListModelFormat, CellsAreNeitherEditableNorParents)
 {
-    ListModel model(ListFormat::parse(DirectoryListFormat), DisplayLocale{});
+    ListModel model(ListFormat::parse(DirectoryListFormat()), DisplayLocale{});
     model.setSnapshot(MakeSnapshot({{"x", "X", 1, 1, 1}}));
     const Qt::ItemFlags flags = model.flags(model.index(0, 0));
     EXPECT_TRUE(flags.testFlag(Qt::ItemIsSelectable));

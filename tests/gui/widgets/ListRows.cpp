@@ -6,6 +6,7 @@
 
 #include "runtime/data/RecordDescription.h"
 #include "runtime/data/Records.h"
+#include "windows/WindowDefinition.h"
 
 namespace dirdock::test {
 
@@ -41,6 +42,18 @@ void append(ListSnapshot& snapshot, const ListRow& row)
 }
 
 } // namespace
+
+std::string_view DirectoryListFormat()
+{
+    const WindowDefinition* definition = FindWindowDefinition("Kestrova$KSTRV003", "P1$WINDOW");
+    if (definition == nullptr)
+        return {};
+    for (const ControlDefinition& control : definition->controls) {
+        if (control.kind == ControlKind::List)
+            return control.listFormat;
+    }
+    return {};
+}
 
 std::int32_t TimeNumber(int hour, int minute, int second)
 {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "runtime/qt/ListSnapshot.h"
@@ -17,10 +18,9 @@ struct ListRow {
     std::int32_t size = 0;
 };
 
-// The list format of the directory window's list.
-inline constexpr const char* DirectoryListFormat =
-    "117L(1)|M~Long filename~S(200)@s255@62L(1)|M~Short filename~@s13@45R(1)|M~Date~L@d6-@"
-    "42R(1)|~Time~L@t8@56R(1)~Size~L@n-14@";
+// The list format of the directory window's list, from its definition;
+// empty when the definition has no list.
+std::string_view DirectoryListFormat();
 
 // A time number from the time of day.
 std::int32_t TimeNumber(int hour, int minute, int second);

@@ -56,7 +56,7 @@ protected:
 
     QImage rowsImage() const { return view->viewport()->grab().toImage(); }
 
-    ListFormat format = ListFormat::parse(DirectoryListFormat);
+    ListFormat format = ListFormat::parse(DirectoryListFormat());
     DialogUnits units;
     std::unique_ptr<ListView> view;
 };
@@ -312,7 +312,7 @@ public:
 
 TEST(ListViewLongList, FormatsOnlyTheRowsInSight)
 {
-    const ListFormat format = ListFormat::parse(DirectoryListFormat);
+    const ListFormat format = ListFormat::parse(DirectoryListFormat());
     auto* model = new CountingListModel(format, DisplayLocale{});
     ListView view(model, format, DialogUnits{});
     view.resize(500, 300);
