@@ -119,22 +119,44 @@ bool Selected(const RawEntry& entry, std::string_view pattern)
     return entry.name[0] != '.' && MayBePlainFile(entry.type) && MatchesPattern(pattern, entry.name);
 }
 
-void AppendSelected(Queue& queue, int fd, const std::vector<RawEntry>& entries, std::string_view pattern)
+struct SelectedEntry {
+    std::size_t index;
+    struct stat status;
+};
+
+std::vector<SelectedEntry> SelectPlainFiles(int fd, const std::vector<RawEntry>& entries, std::string_view pattern)
 {
-    // Short names are made over the whole directory, so a file's short name
-    // does not depend on the mask or on the order the entries come in.
+    std::vector<SelectedEntry> selected;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        SelectedEntry entry{i, {}};
+        if (Selected(entries[i], pattern) && PlainFileStatus(fd, entries[i].name, entry.status))
+            selected.push_back(entry);
+    }
+    return selected;
+}
+
+// Short names are made over the whole directory, so a file's short name
+// does not depend on the mask or on the order the entries come in.
+std::vector<std::string> ShortNamesOf(const std::vector<RawEntry>& entries)
+{
     std::vector<std::string_view> names;
     names.reserve(entries.size());
     for (const RawEntry& entry : entries)
         names.push_back(entry.name);
-    std::vector<std::string> shortNames;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        struct stat status;
-        if (!Selected(entries[i], pattern) || !PlainFileStatus(fd, entries[i].name, status))
-            continue;
-        if (shortNames.empty())
-            shortNames = MakeShortNames(names);
-        const DirectoryEntryRecord record = MakeRecord(entries[i].name, shortNames[i], status);
+    return MakeShortNames(names);
+}
+
+void AppendSelected(Queue& queue, int fd, const std::vector<RawEntry>& entries, std::string_view pattern)
+{
+    const std::vector<SelectedEntry> selected = SelectPlainFiles(fd, entries, pattern);
+    if (selected.empty())
+        return;
+    const std::vector<std::string> shortNames = ShortNamesOf(entries);
+    // Room for exactly these records, so the queue holds no slack.
+    queue.reserve(static_cast<std::size_t>(queue.count()) + selected.size());
+    for (const SelectedEntry& entry : selected) {
+        const DirectoryEntryRecord record =
+            MakeRecord(entries[entry.index].name, shortNames[entry.index], entry.status);
         queue.addRecord(&record);
     }
 }

@@ -31,6 +31,8 @@ public:
     const RecordLayout& layout() const { return m_layout; }
     std::span<const std::byte> records() const { return m_records; }
     void reserve(std::size_t records);
+    // Bytes of memory the stored records take, slack included.
+    std::size_t heldBytes() const { return m_records.capacity(); }
 
 private:
     void* m_buffer;
