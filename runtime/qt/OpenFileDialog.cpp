@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QWindow>
@@ -74,6 +75,7 @@ private:
     void onDialogGone();
     void report(std::optional<QByteArray> path);
     void setUpStart(const QByteArray& initialName);
+    void showInNameField(const QString& name);
 
     QPointer<QWidget> m_owner;
     QPointer<BoundedFileDialog> m_dialog;
@@ -129,7 +131,9 @@ OpenFileSession::~OpenFileSession()
 }
 
 // An existing directory is where to start; an existing file is selected in
-// its directory; anything else is left in the name field.
+// its directory; a name in an existing directory, such as a pattern, starts
+// there with the name in the field; anything else starts in the current
+// directory with the whole name in the field.
 void OpenFileSession::setUpStart(const QByteArray& initialName)
 {
     QByteArray trimmed = initialName;
@@ -137,16 +141,28 @@ void OpenFileSession::setUpStart(const QByteArray& initialName)
         trimmed.chop(1);
     const QString name = QFile::decodeName(trimmed);
     const QFileInfo info(name);
-    if (!name.isEmpty() && info.isDir()) {
+    if (name.isEmpty()) {
+        m_dialog->setDirectory(QDir::currentPath());
+    } else if (info.isDir()) {
         m_dialog->setDirectory(info.absoluteFilePath());
-    } else if (!name.isEmpty() && info.exists()) {
+    } else if (info.exists() || (name.contains(QLatin1Char('/')) && info.dir().exists())) {
         m_dialog->setDirectory(info.absolutePath());
         m_dialog->selectFile(info.fileName());
     } else {
         m_dialog->setDirectory(QDir::currentPath());
-        if (!name.isEmpty())
-            m_dialog->selectFile(name);
+        showInNameField(name);
     }
+}
+
+// Selecting a path whose folder does not exist makes the dialog rewrite
+// it, so the name goes into the name field as it is.
+void OpenFileSession::showInNameField(const QString& name)
+{
+    auto* field = m_dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (field != nullptr)
+        field->setText(name);
+    else
+        m_dialog->selectFile(name);
 }
 
 void OpenFileSession::cancel()

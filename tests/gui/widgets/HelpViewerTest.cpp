@@ -6,10 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "QtPrinting.h"
-
 #include <memory>
 
+#include "QtPrinting.h"
 #include "WaitFor.h"
 #include "runtime/qt/HelpTopics.h"
 #include "runtime/qt/HelpViewer.h"

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "QtPrinting.h"
-
 #include "ListRows.h"
 #include "runtime/qt/ListModel.h"
 

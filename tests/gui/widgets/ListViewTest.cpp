@@ -6,12 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include "QtPrinting.h"
-
 #include <climits>
 #include <memory>
 #include <set>
 
+#include "QtPrinting.h"
 #include "ListRows.h"
 #include "WaitFor.h"
 #include "runtime/qt/ListItemDelegate.h"

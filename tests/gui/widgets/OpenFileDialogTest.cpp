@@ -13,13 +13,12 @@
 
 #include <gtest/gtest.h>
 
-#include "QtPrinting.h"
-
 #include <map>
 #include <memory>
 #include <optional>
 #include <vector>
 
+#include "QtPrinting.h"
 #include "TestHome.h"
 #include "WaitFor.h"
 #include "runtime/qt/OpenFileDialog.h"
@@ -244,6 +243,10 @@ TEST_F(OpenFileDialogTest, StartsFromTheInitialName)
         {QFile::encodeName(folder.path()) + "   ", folder.path(), QString()},
         {QFile::encodeName(file), folder.filePath(QStringLiteral("sub")), QStringLiteral("beta.txt")},
         {QByteArray("no-such-file.txt"), QDir::currentPath(), QStringLiteral("no-such-file.txt")},
+        {QFile::encodeName(folder.filePath(QStringLiteral("sub/*.*"))), folder.filePath(QStringLiteral("sub")),
+         QStringLiteral("*.*")},
+        {QFile::encodeName(folder.filePath(QStringLiteral("gone/x.txt"))), QDir::currentPath(),
+         folder.filePath(QStringLiteral("gone/x.txt"))},
         {QByteArray(), QDir::currentPath(), QString()},
     };
     for (const Case& c : cases) {
