@@ -7,8 +7,10 @@
 
 #include <climits>
 #include <cstring>
+#include <future>
 #include <new>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "DateTimeNumber.h"
@@ -51,9 +53,20 @@ private:
     int m_fd;
 };
 
-struct RawEntry {
-    std::string name;
-    unsigned char type;
+// The names a directory delivered, kept back to back in one buffer, each
+// followed by a zero so that it can be handed to fstatat as it is.
+struct RawEntries {
+    struct Entry {
+        std::size_t nameAt;
+        std::size_t nameLength;
+        unsigned char type;
+    };
+    std::string names;
+    std::vector<Entry> entries;
+
+    const char* name(std::size_t i) const { return names.data() + entries[i].nameAt; }
+    std::string_view nameView(std::size_t i) const { return {name(i), entries[i].nameLength}; }
+    std::size_t size() const { return entries.size(); }
 };
 
 std::string_view TrimTrailingBlanks(std::string_view text)
@@ -63,28 +76,37 @@ std::string_view TrimTrailingBlanks(std::string_view text)
     return text;
 }
 
+// Appends the entries of one getdents64 answer; false when it is damaged.
+bool TakeEntries(RawEntries& raw, const char* buffer, std::size_t got)
+{
+    std::size_t at = 0;
+    while (at + EntryNameAt < got) {
+        std::uint16_t length;
+        std::memcpy(&length, buffer + at + EntryLengthAt, sizeof length);
+        if (length <= EntryNameAt || at + length > got)
+            return false;
+        const char* name = buffer + at + EntryNameAt;
+        const std::string_view nameView(name, strnlen(name, length - EntryNameAt));
+        if (nameView != "." && nameView != "..") {
+            raw.entries.push_back({raw.names.size(), nameView.size(), static_cast<unsigned char>(buffer[at + EntryTypeAt])});
+            raw.names.append(nameView);
+            raw.names.push_back('\0');
+        }
+        at += length;
+    }
+    return true;
+}
+
 // Reads every entry but "." and "..". A read that fails ends the list with
 // what came before it.
-std::vector<RawEntry> ReadEntries(int fd)
+RawEntries ReadEntries(int fd)
 {
-    std::vector<RawEntry> entries;
+    RawEntries raw;
     std::vector<char> buffer(ReadSize);
     for (;;) {
         const long got = ::syscall(SYS_getdents64, fd, buffer.data(), buffer.size());
-        if (got <= 0)
-            return entries;
-        std::size_t at = 0;
-        while (at + EntryNameAt < static_cast<std::size_t>(got)) {
-            std::uint16_t length;
-            std::memcpy(&length, buffer.data() + at + EntryLengthAt, sizeof length);
-            if (length <= EntryNameAt || at + length > static_cast<std::size_t>(got))
-                return entries;
-            const char* name = buffer.data() + at + EntryNameAt;
-            const std::string_view nameView(name, strnlen(name, length - EntryNameAt));
-            if (nameView != "." && nameView != "..")
-                entries.push_back({std::string(nameView), static_cast<unsigned char>(buffer[at + EntryTypeAt])});
-            at += length;
-        }
+        if (got <= 0 || !TakeEntries(raw, buffer.data(), static_cast<std::size_t>(got)))
+            return raw;
     }
 }
 
@@ -94,69 +116,90 @@ bool MayBePlainFile(unsigned char type)
 }
 
 // A plain file's status, following a link to its target.
-bool PlainFileStatus(int fd, const std::string& name, struct stat& status)
+bool PlainFileStatus(int fd, const char* name, struct stat& status)
 {
-    return ::fstatat(fd, name.c_str(), &status, 0) == 0 && S_ISREG(status.st_mode);
+    return ::fstatat(fd, name, &status, 0) == 0 && S_ISREG(status.st_mode);
 }
 
-DirectoryEntryRecord MakeRecord(const std::string& name, const std::string& shortName, const struct stat& status)
+// What a listed file's record takes from its status, worked out while the
+// short names are still being made.
+struct SelectedEntry {
+    std::size_t index;
+    LocalDateTime modified;
+    std::int32_t size;
+    std::uint8_t attributes;
+};
+
+SelectedEntry Describe(std::size_t index, const struct stat& status)
+{
+    SelectedEntry entry{index, ToLocalDateTime(status.st_mtim.tv_sec, status.st_mtim.tv_nsec), 0, AttributeArchive};
+    entry.size = status.st_size > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(status.st_size);
+    if ((status.st_mode & S_IWUSR) == 0)
+        entry.attributes |= AttributeReadOnly;
+    return entry;
+}
+
+DirectoryEntryRecord MakeRecord(std::string_view name, std::string_view shortName, const SelectedEntry& entry)
 {
     DirectoryEntryRecord record;
     AssignFixed(record.Name, name);
     AssignFixed(record.ShortName, shortName);
-    const LocalDateTime when = ToLocalDateTime(status.st_mtim.tv_sec, status.st_mtim.tv_nsec);
-    record.Date = when.date;
-    record.Time = when.time;
-    record.Size = status.st_size > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(status.st_size);
-    record.Attrib = AttributeArchive;
-    if ((status.st_mode & S_IWUSR) == 0)
-        record.Attrib |= AttributeReadOnly;
+    record.Date = entry.modified.date;
+    record.Time = entry.modified.time;
+    record.Size = entry.size;
+    record.Attrib = entry.attributes;
     return record;
 }
 
-bool Selected(const RawEntry& entry, std::string_view pattern)
+bool Selected(std::string_view name, unsigned char type, std::string_view pattern)
 {
-    return entry.name[0] != '.' && MayBePlainFile(entry.type) && MatchesPattern(pattern, entry.name);
+    return name[0] != '.' && MayBePlainFile(type) && MatchesPattern(pattern, name);
 }
 
-struct SelectedEntry {
-    std::size_t index;
-    struct stat status;
-};
-
-std::vector<SelectedEntry> SelectPlainFiles(int fd, const std::vector<RawEntry>& entries, std::string_view pattern)
+std::vector<SelectedEntry> SelectPlainFiles(int fd, const RawEntries& raw, std::string_view pattern)
 {
     std::vector<SelectedEntry> selected;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        SelectedEntry entry{i, {}};
-        if (Selected(entries[i], pattern) && PlainFileStatus(fd, entries[i].name, entry.status))
-            selected.push_back(entry);
+    struct stat status;
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        if (Selected(raw.nameView(i), raw.entries[i].type, pattern) && PlainFileStatus(fd, raw.name(i), status))
+            selected.push_back(Describe(i, status));
     }
     return selected;
 }
 
 // Short names are made over the whole directory, so a file's short name
 // does not depend on the mask or on the order the entries come in.
-std::vector<std::string> ShortNamesOf(const std::vector<RawEntry>& entries)
+std::vector<std::string> ShortNamesOf(const RawEntries& raw)
 {
     std::vector<std::string_view> names;
-    names.reserve(entries.size());
-    for (const RawEntry& entry : entries)
-        names.push_back(entry.name);
+    names.reserve(raw.size());
+    for (std::size_t i = 0; i < raw.size(); ++i)
+        names.push_back(raw.nameView(i));
     return MakeShortNames(names);
 }
 
-void AppendSelected(Queue& queue, int fd, const std::vector<RawEntry>& entries, std::string_view pattern)
+// Short names need only the names, and the status calls only the kernel,
+// so the two run side by side; without a thread to spare they run in turn.
+std::future<std::vector<std::string>> StartShortNames(const RawEntries& raw)
 {
-    const std::vector<SelectedEntry> selected = SelectPlainFiles(fd, entries, pattern);
+    try {
+        return std::async(std::launch::async, [&raw] { return ShortNamesOf(raw); });
+    } catch (const std::system_error&) {
+        return std::async(std::launch::deferred, [&raw] { return ShortNamesOf(raw); });
+    }
+}
+
+void AppendSelected(Queue& queue, int fd, const RawEntries& raw, std::string_view pattern)
+{
+    std::future<std::vector<std::string>> pendingShortNames = StartShortNames(raw);
+    const std::vector<SelectedEntry> selected = SelectPlainFiles(fd, raw, pattern);
+    const std::vector<std::string> shortNames = pendingShortNames.get();
     if (selected.empty())
         return;
-    const std::vector<std::string> shortNames = ShortNamesOf(entries);
     // Room for exactly these records, so the queue holds no slack.
     queue.reserve(static_cast<std::size_t>(queue.count()) + selected.size());
     for (const SelectedEntry& entry : selected) {
-        const DirectoryEntryRecord record =
-            MakeRecord(entries[entry.index].name, shortNames[entry.index], entry.status);
+        const DirectoryEntryRecord record = MakeRecord(raw.nameView(entry.index), shortNames[entry.index], entry);
         queue.addRecord(&record);
     }
 }

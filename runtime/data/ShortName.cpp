@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <unordered_map>
@@ -35,25 +35,32 @@ bool AllShortNameChars(std::string_view text)
     return std::all_of(text.begin(), text.end(), IsShortNameChar);
 }
 
-// A short name or a stem, held in place: every name made here is at most
-// 8 + 1 + 3 characters unless the number passes eight digits, which needs
-// more files than a directory holds.
+// A short name or a stem, held in place in sixteen bytes: every name made
+// here is at most 8 + 1 + 3 characters, and fifteen leave room for any
+// number a directory can reach.
 struct ShortKey {
-    std::array<char, 24> bytes{};
-    std::size_t length = 0;
+    std::array<char, 15> bytes{};
+    std::uint8_t length = 0;
 
     void append(std::string_view text)
     {
         const std::size_t room = std::min(text.size(), bytes.size() - length);
         std::memcpy(bytes.data() + length, text.data(), room);
-        length += room;
+        length = static_cast<std::uint8_t>(length + room);
     }
     std::string_view view() const { return {bytes.data(), length}; }
     bool operator==(const ShortKey& other) const { return view() == other.view(); }
 };
 
 struct ShortKeyHash {
-    std::size_t operator()(const ShortKey& key) const { return std::hash<std::string_view>{}(key.view()); }
+    // FNV-1a: short keys need no more.
+    std::size_t operator()(const ShortKey& key) const
+    {
+        std::uint64_t hash = 14695981039346656037ull;
+        for (std::size_t i = 0; i < key.length; ++i)
+            hash = (hash ^ static_cast<unsigned char>(key.bytes[i])) * 1099511628211ull;
+        return static_cast<std::size_t>(hash ^ (hash >> 29));
+    }
 };
 
 // Upper case; blanks and dots dropped; anything a short name cannot hold
@@ -89,13 +96,18 @@ CleanName Clean(std::string_view name)
 
 ShortKey Generated(const CleanName& clean, unsigned number)
 {
-    char digits[16];
-    const int count = std::snprintf(digits, sizeof digits, "~%u", number);
-    const std::size_t tail = static_cast<std::size_t>(count);
-    const std::size_t baseRoom = BaseLimit > tail ? BaseLimit - tail : 0;
+    char digits[12];
+    std::size_t tail = sizeof digits;
+    do {
+        digits[--tail] = static_cast<char>('0' + number % 10);
+        number /= 10;
+    } while (number > 0);
+    digits[--tail] = '~';
+    const std::string_view numbered(digits + tail, sizeof digits - tail);
+    const std::size_t baseRoom = BaseLimit > numbered.size() ? BaseLimit - numbered.size() : 0;
     ShortKey result;
     result.append(clean.base.view().substr(0, baseRoom));
-    result.append({digits, tail});
+    result.append(numbered);
     if (clean.extension.length > 0) {
         result.append(".");
         result.append(clean.extension.view());
