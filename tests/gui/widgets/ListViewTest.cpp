@@ -9,6 +9,8 @@
 #include <climits>
 #include <memory>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "QtPrinting.h"
 #include "ListRows.h"
@@ -132,34 +134,52 @@ TEST_F(ListViewTest, NothingIsRecordedBeforeAnyPress)
     EXPECT_EQ(view->clickColumn(), QString());
 }
 
-TEST_F(ListViewTest, APressThatDragsAResizableEdgeIsNoHeaderPress)
-{
-    view->setClickRow(1);
-    QSignalSpy recorded(view.get(), &ListView::pressRecorded);
-    const int edge = header()->sectionViewportPosition(0) + header()->sectionSize(0) - 1;
-    const int before = header()->sectionSize(0);
-    const QPoint at(edge, header()->height() / 2);
-    QTest::mousePress(header()->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseMove(header()->viewport(), at + QPoint(30, 0));
-    QTest::mouseRelease(header()->viewport(), Qt::LeftButton, {}, at + QPoint(30, 0));
-    EXPECT_GT(header()->sectionSize(0), before);
-    EXPECT_EQ(view->clickRow(), 1);
-    EXPECT_EQ(view->clickColumn(), QString());
-    EXPECT_EQ(recorded.count(), 0);
-}
+struct EdgePressCase {
+    int boundary;        // the edge after this section (from 0)
+    int offset;          // pixels from the edge's last pixel: negative left, positive right
+    int resizedSection;  // the section a drag resizes, -1 for none
+    const char* column;  // the column recorded, "" for none
+};
 
-TEST_F(ListViewTest, FixedColumnsCannotBeDraggedAndTheirEdgeIsAHeaderPress)
+// Presses within the grip of an edge: on a resizable column's edge they
+// drag it and record nothing; on a fixed column's edge they are presses on
+// the section under the pointer.
+TEST_F(ListViewTest, PressesOnColumnEdges)
 {
-    // The edge between "Time" and "Size": both fixed.
-    const int edge = header()->sectionViewportPosition(3) + header()->sectionSize(3) - 1;
-    const int before = header()->sectionSize(3);
-    const QPoint at(edge, header()->height() / 2);
-    QTest::mousePress(header()->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseMove(header()->viewport(), at + QPoint(30, 0));
-    QTest::mouseRelease(header()->viewport(), Qt::LeftButton, {}, at + QPoint(30, 0));
-    EXPECT_EQ(header()->sectionSize(3), before);
-    EXPECT_EQ(view->clickRow(), 0);
-    EXPECT_EQ(view->clickColumn(), QStringLiteral("4"));
+    const EdgePressCase cases[] = {
+        {0, 0, 0, ""},  {0, 2, 0, ""},  {1, 0, 1, ""},  {2, 0, 2, ""},  {2, 2, 2, ""},
+        {3, 0, -1, "4"}, {3, 2, -1, "5"}, {4, 0, -1, "5"},
+    };
+    for (const EdgePressCase& c : cases) {
+        view->setClickRow(1);
+        const QString columnBefore = view->clickColumn();
+        std::vector<int> sizesBefore;
+        for (int section = 0; section < 5; ++section)
+            sizesBefore.push_back(header()->sectionSize(section));
+        QSignalSpy recorded(view.get(), &ListView::pressRecorded);
+        const int edge = header()->sectionViewportPosition(c.boundary) + header()->sectionSize(c.boundary) - 1;
+        const QPoint at(edge + c.offset, header()->height() / 2);
+        QTest::mousePress(header()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseMove(header()->viewport(), at + QPoint(20, 0));
+        QTest::mouseRelease(header()->viewport(), Qt::LeftButton, {}, at + QPoint(20, 0));
+        const std::string where = "edge " + std::to_string(c.boundary + 1) + " offset " + std::to_string(c.offset);
+        for (int section = 0; section < 5; ++section) {
+            if (section == c.resizedSection)
+                EXPECT_GT(header()->sectionSize(section), sizesBefore[section]) << where;
+            else
+                EXPECT_EQ(header()->sectionSize(section), sizesBefore[section]) << where << " section " << section;
+        }
+        if (c.resizedSection >= 0) {
+            EXPECT_EQ(view->clickRow(), 1) << where;
+            EXPECT_EQ(view->clickColumn(), columnBefore) << where;
+            EXPECT_EQ(recorded.count(), 0) << where;
+            header()->resizeSection(c.resizedSection, sizesBefore[c.resizedSection]);
+        } else {
+            EXPECT_EQ(view->clickRow(), 0) << where;
+            EXPECT_EQ(view->clickColumn(), QString::fromUtf8(c.column)) << where;
+            EXPECT_EQ(recorded.count(), 1) << where;
+        }
+    }
 }
 
 struct RowPressCase {
