@@ -2,10 +2,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPointer>
 #include <QWindow>
 
@@ -13,51 +11,11 @@
 #include <utility>
 #include <vector>
 
+#include "BoundedFileDialog.h"
+
 namespace dirdock {
 
 namespace {
-
-// A file dialog that refuses, inside itself, a file whose path does not
-// fit the caller's buffer, instead of letting the path be cut.
-class BoundedFileDialog : public QFileDialog {
-public:
-    BoundedFileDialog(QWidget* parent, std::size_t capacity) : QFileDialog(parent), m_capacity(capacity) {}
-
-    void accept() override
-    {
-        const QStringList files = selectedFiles();
-        if (files.size() == 1 && QFileInfo(files.front()).isFile()) {
-            const QByteArray path = EncodedPath(files.front());
-            if (!Fits(path)) {
-                refuse(path);
-                return;
-            }
-        }
-        QFileDialog::accept();
-    }
-
-    bool Fits(const QByteArray& path) const { return static_cast<std::size_t>(path.size()) < m_capacity; }
-
-    static QByteArray EncodedPath(const QString& file) { return QFile::encodeName(QDir::toNativeSeparators(file)); }
-
-private:
-    void refuse(const QByteArray& path)
-    {
-        const std::size_t most = m_capacity > 0 ? m_capacity - 1 : 0;
-        auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(),
-                                    tr("The path of the chosen file is %1 bytes long; at most %2 fit. "
-                                       "Choose a file with a shorter path.")
-                                        .arg(path.size())
-                                        .arg(most),
-                                    QMessageBox::Ok, this);
-        box->setObjectName(QStringLiteral("pathTooLongMessage"));
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->setWindowModality(Qt::WindowModal);
-        box->show();
-    }
-
-    std::size_t m_capacity;
-};
 
 // One open dialog: reports its outcome exactly once and gives the owner
 // back its input when it ends, however it ends.
@@ -176,8 +134,8 @@ void OpenFileSession::onFinished(int result)
     std::optional<QByteArray> path;
     const QStringList files = m_dialog->selectedFiles();
     if (result == QDialog::Accepted && files.size() == 1) {
-        QByteArray encoded = BoundedFileDialog::EncodedPath(files.front());
-        if (m_dialog->Fits(encoded))
+        QByteArray encoded = BoundedFileDialog::encodedPath(files.front());
+        if (m_dialog->fits(encoded))
             path = std::move(encoded);
     }
     m_dialog->hide();
