@@ -54,6 +54,15 @@ TEST_F(ListModelTest, ShowsControlCharactersOnOneLine)
     EXPECT_GT(name.size(), QStringLiteral("linebreak").size());
 }
 
+TEST_F(ListModelTest, ShowsANameThatIsNotUtf8WithoutLosingTheRest)
+{
+    model.setSnapshot(MakeSnapshot({{"bad\xff\xfe.txt", "BAD~1.TXT", 20240312, 1, 1}}));
+    const QString name = cell(0, 0);
+    EXPECT_TRUE(name.startsWith(QStringLiteral("bad")));
+    EXPECT_TRUE(name.endsWith(QStringLiteral(".txt")));
+    EXPECT_EQ(cell(0, 1), QStringLiteral("BAD~1.TXT"));
+}
+
 TEST_F(ListModelTest, ShowsAFullLengthNameWhole)
 {
     const std::string longName(255, 'n');
