@@ -70,12 +70,17 @@ Probe::Probe(std::string_view key)
 
 Probe::~Probe()
 {
-    EXPECT_TRUE(finished.load() || WaitUntil([this] { return finished.load(); })) << "probe still running";
+    if (QCoreApplication::instance() != nullptr)
+        EXPECT_TRUE(finished.load() || WaitUntil([this] { return finished.load(); })) << "probe still running";
+    // Its thread uses this object until it returns.
+    if (m_started)
+        m_finishedSignal.wait();
 }
 
 void Probe::start()
 {
-    ASSERT_TRUE(StartProcedure([this] { run(); }));
+    m_started = StartProcedure([this] { run(); });
+    ASSERT_TRUE(m_started);
 }
 
 void Probe::run()
@@ -102,6 +107,7 @@ void Probe::run()
     FinishEventLoops(0);
     ReleaseWindow(window);
     finished = true;
+    m_finished.set_value();
 }
 
 bool Probe::waitOpened()
@@ -203,7 +209,8 @@ void RuntimeTest::TearDown()
         CloseWindow(frameRef);
         ReleaseWindow(frameRef);
     }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (QCoreApplication::instance() != nullptr)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 FrameWindow* RuntimeTest::frame() const

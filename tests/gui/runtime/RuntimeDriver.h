@@ -7,6 +7,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <functional>
+#include <future>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -61,6 +62,8 @@ public:
     bool waitOpened();
     bool waitFor(std::int32_t event, int count = 1);
     bool waitFinished();
+    // Ready once the procedure has returned; needs no event loop.
+    std::shared_future<void> finishedSignal() const { return m_finishedSignal; }
     int countOf(std::int32_t event) const;
     std::vector<Seen> seen() const;
     std::optional<Seen> last(std::int32_t event) const;
@@ -87,6 +90,9 @@ private:
     void run();
 
     std::string m_key;
+    bool m_started = false;
+    std::promise<void> m_finished;
+    std::shared_future<void> m_finishedSignal = m_finished.get_future().share();
     mutable std::mutex m_mutex;
     std::vector<Seen> m_seen;
     std::vector<std::string> m_notes;
