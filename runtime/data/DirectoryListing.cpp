@@ -153,7 +153,7 @@ DirectoryEntryRecord MakeRecord(std::string_view name, std::string_view shortNam
 
 bool Selected(std::string_view name, unsigned char type, std::string_view pattern)
 {
-    return name[0] != '.' && MayBePlainFile(type) && MatchesPattern(pattern, name);
+    return !name.empty() && name[0] != '.' && MayBePlainFile(type) && MatchesPattern(pattern, name);
 }
 
 std::vector<SelectedEntry> SelectPlainFiles(int fd, const RawEntries& raw, std::string_view pattern)
