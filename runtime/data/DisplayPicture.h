@@ -32,7 +32,9 @@ struct DisplayPicture {
 
     // Text: control characters made visible, cut to the width.
     std::string formatText(std::string_view text) const;
-    // Numbers, dates and times. Date and time number 0 show blank.
+    // Numbers, dates and times. Date and time number 0, and numbers that are
+    // no real date or time, show blank. A number picture without "-" still
+    // shows the minus of a negative value: a sign is never dropped.
     std::string formatNumber(std::int64_t value, const DisplayLocale& locale) const;
 };
 
