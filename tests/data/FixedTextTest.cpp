@@ -46,6 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
         FixedCase{"loneContinuation", "abc\x80\x80", 4, "abc\x80"},
         FixedCase{"truncatedSequence", "ab\xE2\x82", 3, "ab\xE2"},
         FixedCase{"overlongForm", "a\xC0\xAF", 2, "a\xC0"},
+        FixedCase{"overlongThreeByte", "a\xE0\x80\xAF", 2, "a\xE0"},
+        FixedCase{"beyondUnicode", "a\xF4\x90\x80\x80", 2, "a\xF4"},
         FixedCase{"surrogate", "a\xED\xA0\x80", 2, "a\xED"}),
     [](const auto& info) { return std::string(info.param.label); });
 
