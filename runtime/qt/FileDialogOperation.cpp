@@ -7,6 +7,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <optional>
+#include <string>
 
 #include "core/Runtime.h"
 #include "runtime/qt/GuiThread.h"
@@ -20,11 +21,13 @@ namespace {
 // Where the dialog's answer meets the procedure waiting for it.
 class DialogAnswer {
 public:
-    void give(std::optional<QByteArray> path)
+    // Kept as plain bytes: no Qt data is shared with the waiting thread.
+    void give(const std::optional<QByteArray>& path)
     {
         {
             std::lock_guard lock(m_mutex);
-            m_path = std::move(path);
+            if (path)
+                m_path = path->toStdString();
             m_given = true;
         }
         m_changed.notify_all();
@@ -33,7 +36,7 @@ public:
     }
 
     // Procedure thread: waits without spinning.
-    std::optional<QByteArray> await()
+    std::optional<std::string> await()
     {
         std::unique_lock lock(m_mutex);
         m_changed.wait(lock, [this] { return m_given; });
@@ -41,7 +44,7 @@ public:
     }
 
     // GUI thread: runs the event loop until the answer is given.
-    std::optional<QByteArray> awaitOnGuiThread()
+    std::optional<std::string> awaitOnGuiThread()
     {
         QEventLoop loop;
         m_loop = &loop;
@@ -62,7 +65,7 @@ private:
     mutable std::mutex m_mutex;
     std::condition_variable m_changed;
     bool m_given = false;
-    std::optional<QByteArray> m_path;
+    std::optional<std::string> m_path;
     QPointer<QEventLoop> m_loop; // GUI thread only
 };
 
@@ -88,23 +91,24 @@ std::int32_t FileDialog(std::string_view title, std::span<char> fileName, std::s
         return 0;
     const std::shared_ptr<WindowState> window = CurrentWindow();
     const std::string_view initial = TerminatedText(fileName);
-    const OpenFileRequest request{Text(title), Text(filter),
-                                  QByteArray(initial.data(), static_cast<qsizetype>(initial.size())),
-                                  fileName.size()};
     auto answer = std::make_shared<DialogAnswer>();
+    // Qt's texts are made on the GUI thread, so no shared text data crosses.
     const bool started = OnGui(
         [&] {
+            const OpenFileRequest request{Text(title), Text(filter),
+                                          QByteArray(initial.data(), static_cast<qsizetype>(initial.size())),
+                                          fileName.size()};
             StartOpenFileDialog(OwnerWidget(window), request,
-                                [answer](std::optional<QByteArray> path) { answer->give(std::move(path)); });
+                                [answer](std::optional<QByteArray> path) { answer->give(path); });
             return true;
         },
         false);
     if (!started)
         return 0;
-    const std::optional<QByteArray> path = IsGuiThread() ? answer->awaitOnGuiThread() : answer->await();
+    const std::optional<std::string> path = IsGuiThread() ? answer->awaitOnGuiThread() : answer->await();
     if (!path)
         return 0;
-    AssignTerminated(fileName, std::string_view(path->constData(), static_cast<std::size_t>(path->size())));
+    AssignTerminated(fileName, *path);
     return 1;
 }
 

@@ -1,25 +1,50 @@
 #include "GuiMailbox.h"
 
-#include <QCoreApplication>
-#include <QMetaObject>
+#include <QSocketNotifier>
+
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <utility>
 
 namespace dirdock {
+
+GuiMailbox::GuiMailbox() = default;
+
+GuiMailbox::~GuiMailbox()
+{
+    if (m_wakeFd >= 0)
+        ::close(m_wakeFd);
+}
 
 bool GuiMailbox::call(std::function<void()> task)
 {
     std::future<bool> ran;
     {
         std::lock_guard lock(m_mutex);
-        if (m_stopped || QCoreApplication::instance() == nullptr)
+        if (m_stopped)
             return false;
         m_tasks.push_back(Task{std::move(task), {}});
         ran = m_tasks.back().ran.get_future();
-        // Posted under the lock: stop() takes it before the application goes.
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(), [this] { drain(); }, Qt::QueuedConnection);
+        // Written under the lock: stop() closes the counter under it.
+        const std::uint64_t one = 1;
+        [[maybe_unused]] const ssize_t written = ::write(m_wakeFd, &one, sizeof one);
     }
     m_wake.notify_all();
     return ran.get();
+}
+
+void GuiMailbox::woken()
+{
+    std::uint64_t count = 0;
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_wakeFd >= 0) {
+            [[maybe_unused]] const ssize_t read = ::read(m_wakeFd, &count, sizeof count);
+        }
+    }
+    drain();
 }
 
 bool GuiMailbox::runOne(std::unique_lock<std::mutex>& lock)
@@ -61,20 +86,35 @@ void GuiMailbox::notify()
     m_wake.notify_all();
 }
 
-void GuiMailbox::start()
+bool GuiMailbox::start()
 {
+    const int fd = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    if (fd < 0)
+        return false;
+    auto notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    QObject::connect(notifier.get(), &QSocketNotifier::activated, notifier.get(), [this] { woken(); });
     std::lock_guard lock(m_mutex);
+    m_wakeFd = fd;
+    m_notifier = std::move(notifier);
     m_stopped = false;
+    return true;
 }
 
 void GuiMailbox::stop()
 {
     std::deque<Task> cancelled;
+    std::unique_ptr<QSocketNotifier> notifier;
+    int fd = -1;
     {
         std::lock_guard lock(m_mutex);
         m_stopped = true;
         cancelled.swap(m_tasks);
+        notifier = std::move(m_notifier);
+        fd = std::exchange(m_wakeFd, -1);
     }
+    notifier.reset();
+    if (fd >= 0)
+        ::close(fd);
     for (Task& task : cancelled)
         task.ran.set_value(false);
     m_wake.notify_all();

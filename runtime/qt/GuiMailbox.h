@@ -1,18 +1,25 @@
 #pragma once
 
 #include <chrono>
+#include <memory>
 #include <condition_variable>
 #include <deque>
 #include <functional>
 #include <future>
 #include <mutex>
 
+class QSocketNotifier;
+
 namespace dirdock {
 
 // The queue through which procedure threads hand work to the GUI thread and
-// wait for it. The GUI thread drains it from a queued invocation, and also
-// while it waits on a procedure thread itself, so neither side can block
-// the other for good. Once stopped, calls return at once without running.
+// wait for it. A caller wakes the GUI thread through an event counter that
+// the GUI thread's event loop watches; the GUI thread then drains the
+// queue, as it also does while it waits on a procedure thread itself, so
+// neither side can block the other for good. Once stopped, calls return at
+// once without running. Waking through a file descriptor rather than a
+// posted event keeps every hand-over between threads in this code, where
+// the thread checker sees it.
 class GuiMailbox {
 public:
     using Clock = std::chrono::steady_clock;
@@ -32,8 +39,10 @@ public:
     // Wakes serveUntil to look at its condition again.
     void notify();
 
-    // Opens the mailbox for a new runtime session.
-    void start();
+    // GUI thread: opens the mailbox for a new runtime session.
+    GuiMailbox();
+    ~GuiMailbox();
+    bool start();
     // Cancels the tasks still queued; later calls return false at once.
     void stop();
     bool stopped() const;
@@ -45,11 +54,14 @@ private:
     };
 
     bool runOne(std::unique_lock<std::mutex>& lock);
+    void woken();
 
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;
     std::deque<Task> m_tasks;
     bool m_stopped = true;
+    int m_wakeFd = -1;
+    std::unique_ptr<QSocketNotifier> m_notifier; // GUI thread only
 };
 
 // The process's one mailbox.

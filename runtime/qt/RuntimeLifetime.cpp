@@ -57,12 +57,13 @@ std::int32_t StartRuntime(const ProgramDescriptorRecord& program, std::int32_t v
         DisableSettingsFiles();
     }
     SetGuiThread(std::this_thread::get_id());
+    if (!Mailbox().start())
+        return 0;
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ProgramIcon());
     watcher = std::make_unique<InputWatcher>();
     qApp->installEventFilter(watcher.get());
     SetWatcher(watcher.get());
-    Mailbox().start();
     if (program.moduleInitialiser != nullptr)
         program.moduleInitialiser(0);
     return 1;

@@ -70,8 +70,9 @@ Probe::Probe(std::string_view key)
 
 Probe::~Probe()
 {
-    if (QCoreApplication::instance() != nullptr)
+    if (QCoreApplication::instance() != nullptr) {
         EXPECT_TRUE(finished.load() || WaitUntil([this] { return finished.load(); })) << "probe still running";
+    }
     // Its thread uses this object until it returns.
     if (m_started)
         m_finishedSignal.wait();
