@@ -1,0 +1,89 @@
+#include "PersonSteps.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+#include <QToolButton>
+
+#include <cstdio>
+
+#include "tests/gui/program/ProgramDriver.h"
+#include "tests/gui/program/ProgramWidgets.h"
+
+namespace dirdock::bench {
+
+using namespace dirdock::test;
+
+namespace {
+
+constexpr int BrowseButton = 3;
+
+QLineEdit* NameField()
+{
+    QFileDialog* dialog = OpenDialog();
+    return dialog == nullptr ? nullptr : dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+}
+
+} // namespace
+
+QMdiSubWindow* OpenDirectoryWindow(ProgramDriver& driver)
+{
+    const std::size_t before = driver.onGui([] { return SubWindows(DirectoryKey).size(); });
+    driver.onGui([] { qobject_cast<QToolButton*>(Control(Toolbar(), 1))->click(); });
+    if (!driver.waitUntil([&] { return SubWindows(DirectoryKey).size() == before + 1; }))
+        return nullptr;
+    return driver.onGui([] { return SubWindows(DirectoryKey).back(); });
+}
+
+bool PressBrowse(ProgramDriver& driver, QMdiSubWindow* window)
+{
+    // Brought to the front first: a click lands on whatever lies on top.
+    driver.onGui([window] {
+        MdiArea()->setActiveSubWindow(window);
+        qobject_cast<QAbstractButton*>(Control(window, BrowseButton))->click();
+    });
+    if (driver.waitUntil([] { return NameField() != nullptr; }))
+        return true;
+    driver.onGui([window] {
+        std::printf("  no dialog: %lld file dialogs exist, window %s, browse button %s\n",
+                    static_cast<long long>(qApp->findChildren<QFileDialog*>().size() +
+                                           MdiArea()->findChildren<QFileDialog*>().size()),
+                    window->isEnabled() ? "enabled" : "disabled",
+                    Control(window, BrowseButton)->isEnabled() ? "enabled" : "disabled");
+    });
+    return false;
+}
+
+void TypeInDialog(ProgramDriver& driver, const QString& path)
+{
+    // Set, not typed: over a large directory the completer's popup would
+    // open at a moment of its own and take the Return meant for the dialog.
+    driver.onGui([path] { NameField()->setText(path); });
+}
+
+void AcceptDialog(ProgramDriver& driver, const std::function<void()>& before)
+{
+    driver.onGui([&before] {
+        before();
+        QTest::keyClick(NameField(), Qt::Key_Return);
+    });
+}
+
+bool WaitDialogGone(ProgramDriver& driver)
+{
+    return driver.waitUntil([] { return OpenDialog() == nullptr; });
+}
+
+bool CloseDirectoryWindow(ProgramDriver& driver, QMdiSubWindow* window)
+{
+    QPointer<QMdiSubWindow> guard = driver.onGui([window] { return QPointer<QMdiSubWindow>(window); });
+    driver.onGui([guard] {
+        if (guard)
+            guard->close();
+    });
+    return driver.waitUntil([guard] { return guard.isNull() || !guard->isVisible(); });
+}
+
+} // namespace dirdock::bench
