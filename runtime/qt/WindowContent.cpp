@@ -5,7 +5,8 @@
 
 namespace dirdock {
 
-WindowContent::WindowContent(QImage wallpaper) : m_wallpaper(std::move(wallpaper))
+WindowContent::WindowContent(const QImage& wallpaper)
+    : m_wallpaper(wallpaper.isNull() ? QPixmap() : QPixmap::fromImage(wallpaper))
 {
 }
 
@@ -24,8 +25,9 @@ void WindowContent::paintEvent(QPaintEvent*)
 {
     if (m_wallpaper.isNull())
         return;
+    // Tiled at its own size: the bitmap is drawn as made, never scaled.
     QPainter painter(this);
-    painter.drawImage(rect(), m_wallpaper);
+    painter.drawTiledPixmap(rect(), m_wallpaper);
 }
 
 void WindowContent::resizeEvent(QResizeEvent* event)

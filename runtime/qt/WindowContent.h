@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
 #include <functional>
@@ -12,7 +13,7 @@ namespace dirdock {
 // covering it and tells when someone else changed its size.
 class WindowContent : public QWidget {
 public:
-    explicit WindowContent(QImage wallpaper);
+    explicit WindowContent(const QImage& wallpaper);
 
     void addCoveringChild(QWidget* child);
     // The runtime sized the window: that size is no news to the procedure.
@@ -25,7 +26,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QImage m_wallpaper;
+    QPixmap m_wallpaper;
     std::vector<QWidget*> m_covering;
     QSize m_acceptedSize;
 };
