@@ -44,6 +44,10 @@ double OneRun(ProgramDriver& driver, QMdiSubWindow* window, ListDrawnWatch* watc
                     static_cast<long long>(ListTimeout.count()), dialogOpen ? "still open" : "closed", shown);
         return -1;
     }
+    std::printf("  %d files: accepted -> model reset %.1f ms, reset -> painted %.1f ms\n",
+                driver.onGui([window] { return test::List(window)->model()->rowCount(); }),
+                MicrosecondsBetween(accepted, watch->reset()) / 1000,
+                MicrosecondsBetween(watch->reset(), *watch->drawn()) / 1000);
     return MicrosecondsBetween(accepted, *watch->drawn()) / 1000;
 }
 

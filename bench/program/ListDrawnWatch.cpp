@@ -28,8 +28,10 @@ std::optional<BenchClock::time_point> ListDrawnWatch::drawn() const
 
 void ListDrawnWatch::onReset()
 {
-    if (m_armed && m_list->model()->rowCount() == m_rows)
+    if (m_armed && m_list->model()->rowCount() == m_rows) {
         m_reset = true;
+        m_resetAt = BenchClock::now();
+    }
 }
 
 // The filter sees a paint before it happens; a zero timer fires once the

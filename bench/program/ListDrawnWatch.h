@@ -22,6 +22,8 @@ public:
     void arm();
     // When the paint after that reset had finished; empty before.
     std::optional<BenchClock::time_point> drawn() const;
+    // When that reset came; valid once drawn() is.
+    BenchClock::time_point reset() const { return m_resetAt; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -34,6 +36,7 @@ private:
     bool m_armed = false;
     bool m_reset = false;
     std::atomic<bool> m_done{false};
+    BenchClock::time_point m_resetAt;
     BenchClock::time_point m_drawn;
 };
 

@@ -24,6 +24,7 @@ struct StallRun {
     double stallMs = 0;
     double listingMs = 0;
     std::int32_t rows = 0;
+    std::size_t heldBytes = 0; // what the list queue holds, slack included
     bool painted = false;
 };
 
@@ -61,6 +62,7 @@ StallRun OneListing(ProbeWindow& window, const std::string& mask, StallMeter& me
     run.painted = paints.waitBeyond(paintsBefore, std::chrono::seconds(20));
     OnGuiThread([&] { run.stallMs = meter.stop(); });
     run.rows = QueueCount(window.list);
+    run.heldBytes = window.list.heldBytes();
     return run;
 }
 
@@ -99,8 +101,10 @@ std::vector<ResultRow> MeasureListingStall(const std::string& directory, int run
         listings.push_back(run.listingMs);
         if (!run.painted)
             std::printf("FAULT: the list was not painted after its redisplay\n");
-        std::printf("  listing run: %d rows, %.1f ms on the procedure thread, longest GUI stall %.2f ms\n",
-                    run.rows, run.listingMs, run.stallMs);
+        std::printf("  listing run: %d rows, %.1f ms on the procedure thread, longest GUI stall %.2f ms,"
+                    " list queue holds %.1f MB for %.1f MB of records\n",
+                    run.rows, run.listingMs, run.stallMs, static_cast<double>(run.heldBytes) / 1e6,
+                    static_cast<double>(run.rows) * sizeof(ListRecord) / 1e6);
     }
     const Summary stall = Summarise(stalls);
     return {
