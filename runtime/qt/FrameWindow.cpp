@@ -40,9 +40,10 @@ QString FrameWindow::message() const
     return m_sections.empty() ? QString() : m_sections.front()->text();
 }
 
-void FrameWindow::acceptCurrentSize()
+void FrameWindow::resizeByRuntime(QSize size)
 {
-    m_acceptedSize = size();
+    applyOwn([this, size] { resize(size); });
+    m_acceptedSize = this->size();
 }
 
 void FrameWindow::post(std::int32_t event)
@@ -64,7 +65,8 @@ bool FrameWindow::event(QEvent* event)
 void FrameWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))
+    // Maximizing is a change of size too; minimizing is not.
+    if (m_applying || (windowState() & Qt::WindowMinimized))
         return;
     if (size() != m_acceptedSize)
         post(EvSizing);
@@ -81,14 +83,20 @@ void FrameWindow::changeEvent(QEvent* event)
 
 void FrameWindow::stateChanged(Qt::WindowStates oldState)
 {
+    if (m_applying)
+        return;
     const Qt::WindowStates now = windowState();
+    if ((now & Qt::WindowMaximized) && !(oldState & Qt::WindowMaximized)) {
+        post(EvSizing);
+        return;
+    }
     if ((oldState & Qt::WindowMinimized) && !(now & Qt::WindowMinimized)) {
         // Back from minimized always comes back whole: refusing this would
         // leave the frame with no way back.
         m_restoredFromMaximized = false;
         if (!(now & Qt::WindowMaximized)) {
             m_acceptedSize = m_definedSize;
-            resize(m_definedSize);
+            applyOwn([this] { resize(m_definedSize); });
         }
         post(EvRestoring);
     } else if ((oldState & Qt::WindowMaximized) && !(now & (Qt::WindowMaximized | Qt::WindowMinimized))) {
@@ -97,18 +105,29 @@ void FrameWindow::stateChanged(Qt::WindowStates oldState)
     }
 }
 
+void FrameWindow::applyOwn(const std::function<void()>& change)
+{
+    m_applying = true;
+    change();
+    m_applying = false;
+}
+
 void FrameWindow::passEnded(std::int32_t event, std::int32_t flag)
 {
     if (event == EvSizing) {
         if (flag == 1) {
-            resize(m_acceptedSize);
+            applyOwn([this] {
+                if (isMaximized())
+                    setWindowState(windowState() & ~Qt::WindowMaximized);
+                resize(m_acceptedSize);
+            });
             return;
         }
         m_acceptedSize = size();
         post(EvResized);
     } else if (event == EvRestoring && flag == 1 && m_restoredFromMaximized) {
         m_restoredFromMaximized = false;
-        setWindowState(windowState() | Qt::WindowMaximized);
+        applyOwn([this] { setWindowState(windowState() | Qt::WindowMaximized); });
     }
 }
 

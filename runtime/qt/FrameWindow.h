@@ -27,8 +27,8 @@ public:
     void showMessage(const QString& text);
     QString message() const;
 
-    // The runtime sized the frame: that size is the one to keep.
-    void acceptCurrentSize();
+    // The runtime sizes the frame: that size is the one to keep.
+    void resizeByRuntime(QSize size);
     // Applies the flag that ended a pass over EvSizing or EvRestoring.
     void passEnded(std::int32_t event, std::int32_t flag);
 
@@ -43,11 +43,14 @@ protected:
 private:
     void post(std::int32_t event);
     void stateChanged(Qt::WindowStates oldState);
+    // Changes the runtime makes itself are no news to the procedure.
+    void applyOwn(const std::function<void()>& change);
 
     std::weak_ptr<WindowState> m_state;
     QSize m_definedSize;
     QSize m_acceptedSize;
     bool m_restoredFromMaximized = false;
+    bool m_applying = false;
     std::vector<QLabel*> m_sections;
 };
 

@@ -55,8 +55,7 @@ void Resize(WindowState& window, QWidget* widget, int control, QSize size)
             content->acceptSize(size);
         child->resizeClient(size);
     } else if (auto* frame = dynamic_cast<FrameWindow*>(widget)) {
-        frame->resize(size);
-        frame->acceptCurrentSize();
+        frame->resizeByRuntime(size);
     }
 }
 

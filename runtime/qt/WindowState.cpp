@@ -76,8 +76,15 @@ std::optional<QueuedEvent> WindowState::take()
 {
     if (IsGuiThread())
         return takeOnGuiThread();
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_closed || !m_events.empty())
+            return popLocked();
+        m_ownerWaiting = true;
+    }
+    // A press waiting for this window to be free can be put to it now.
+    Mailbox().notify();
     std::unique_lock lock(m_mutex);
-    m_ownerWaiting = true;
     m_changed.wait(lock, [this] { return m_closed || !m_events.empty(); });
     m_ownerWaiting = false;
     return popLocked();
@@ -100,11 +107,25 @@ std::optional<QueuedEvent> WindowState::takeOnGuiThread()
     }
 }
 
+bool WindowState::ownerIdleLocked() const
+{
+    return m_ownerWaiting && m_events.empty();
+}
+
 std::optional<std::int32_t> WindowState::consult(QueuedEvent event, Clock::duration bound)
 {
+    const Clock::time_point deadline = Clock::now() + bound;
+    // A procedure busy for a moment gets the press once it is back in its
+    // loop; one still busy at the deadline does not answer.
+    Mailbox().serveUntil(
+        [this] {
+            std::lock_guard lock(m_mutex);
+            return m_closed || ownerIdleLocked();
+        },
+        deadline);
     {
         std::lock_guard lock(m_mutex);
-        if (m_closed || !m_ownerWaiting || !m_events.empty())
+        if (m_closed || !ownerIdleLocked())
             return std::nullopt;
         event.consultId = ++m_nextConsultId;
         m_pendingConsult = event.consultId;
@@ -117,7 +138,7 @@ std::optional<std::int32_t> WindowState::consult(QueuedEvent event, Clock::durat
             std::lock_guard lock(m_mutex);
             return m_closed || m_answer.has_value();
         },
-        Clock::now() + bound);
+        deadline);
     std::lock_guard lock(m_mutex);
     // An event the owner never took is withdrawn with its wait.
     std::erase_if(m_events, [&](const QueuedEvent& e) { return e.consultId == event.consultId; });

@@ -83,8 +83,10 @@ public:
     void postOnce(const QueuedEvent& event);
     void close();
     // Delivers a consulted event to an owner that waits for its next event
-    // and waits, serving the mailbox, for the flag that ends its pass.
-    // nullopt when the owner is busy, the window closes or the bound passes.
+    // (waiting, within the bound, for a busy owner to come back to its
+    // loop) and waits, serving the mailbox, for the flag that ends its
+    // pass. nullopt when the owner stays busy, the window closes or the
+    // bound passes.
     std::optional<std::int32_t> consult(QueuedEvent event, Clock::duration bound);
 
     // Owner thread: the next event, waiting without spinning; nullopt once
@@ -107,6 +109,7 @@ public:
 
 private:
     std::optional<QueuedEvent> popLocked();
+    bool ownerIdleLocked() const;
     std::optional<QueuedEvent> takeOnGuiThread();
     void wakeGuiLoop();
 

@@ -128,6 +128,33 @@ TEST_F(ConsultedEventTest, ABusyProcedureDoesNotCarryOutThePress)
     CloseWindow(probe.ref);
 }
 
+// A procedure busy for a moment gets the press once it is back in its loop.
+TEST_F(ConsultedEventTest, APressWhileBrieflyBusyIsPutToTheProcedureOnceItIsFree)
+{
+    SetLastKeyCode(0);
+    Probe probe;
+    ListProbe(probe, 1);
+    const auto fill = probe.onEvent;
+    std::atomic<bool> busy{false};
+    probe.onEvent = [&, fill](Probe& self, const Seen& seen) {
+        fill(self, seen);
+        if (seen.event != EvOpened)
+            return;
+        busy = true;
+        // Busy with runtime calls until the press has been seen: the GUI
+        // thread serves them while it holds the press.
+        while (LastKeyCode() != KeyLeftButton)
+            GetProperty(0, 4, PropClickRow);
+    };
+    probe.start();
+    ASSERT_TRUE(WaitUntil([&] { return busy.load(); }));
+    ListView* list = ListOf(probe);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowCentre(list, 2));
+    ASSERT_TRUE(probe.waitFor(EvKeyAlerted));
+    EXPECT_EQ(list->clickRow(), 3);
+    CloseWindow(probe.ref);
+}
+
 TEST_F(ConsultedEventTest, APressOnAnotherControlIsAlertedToo)
 {
     Probe probe;

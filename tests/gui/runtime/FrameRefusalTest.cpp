@@ -38,13 +38,56 @@ TEST_P(FrameSizingTest, RefusedSizingPutsTheSizeBackAndAcceptedSizingKeepsIt)
 
 INSTANTIATE_TEST_SUITE_P(Flags, FrameSizingTest, ::testing::Values(1, 0));
 
+TEST_F(FrameRefusalTest, RefusedMaximizingKeepsTheFramesSize)
+{
+    FrameWindow* window = frame();
+    const QSize before = window->size();
+    QSize after;
+    Qt::WindowStates state;
+    QTimer::singleShot(0, window, [window] { window->showMaximized(); });
+    const auto events = runFrameLoop([&](std::int32_t event) {
+        if (event != EvSizing)
+            return 0;
+        QTimer::singleShot(0, window, [&, window] {
+            after = window->size();
+            state = window->windowState();
+            window->close();
+        });
+        return 1;
+    });
+    EXPECT_EQ(std::count(events.begin(), events.end(), EvSizing), 1);
+    EXPECT_EQ(std::count(events.begin(), events.end(), EvRestoring), 0) << "undoing is not the user's restore";
+    EXPECT_FALSE(state & Qt::WindowMaximized);
+    EXPECT_EQ(after, before);
+}
+
+TEST_F(FrameRefusalTest, RuntimeWritesToTheFramesSizeAreNoSizing)
+{
+    SetProperty(frameRef, 0, PropWidth, 300);
+    SetProperty(frameRef, 0, PropHeight, 200);
+    std::string width;
+    QTimer::singleShot(0, frame(), [&, this] {
+        width = GetProperty(frameRef, 0, PropWidth);
+        frame()->close();
+    });
+    const auto events = runFrameLoop([](std::int32_t) { return 1; });
+    EXPECT_EQ(std::count(events.begin(), events.end(), EvSizing), 0);
+    EXPECT_EQ(width, "300");
+}
+
 TEST_F(FrameRefusalTest, RefusedRestoreFromMaximizedStaysMaximized)
 {
     FrameWindow* window = frame();
-    window->showMaximized();
     Qt::WindowStates after;
-    QTimer::singleShot(0, window, [window] { window->showNormal(); });
+    QTimer::singleShot(0, window, [window] { window->showMaximized(); });
+    // Maximizing is allowed here; the user's restore that follows is not.
     const auto events = runFrameLoop([&](std::int32_t event) {
+        if (event == EvSizing && !(window->windowState() & Qt::WindowMaximized))
+            return 0;
+        if (event == EvSizing) {
+            QTimer::singleShot(0, window, [window] { window->showNormal(); });
+            return 0;
+        }
         if (event != EvRestoring)
             return 0;
         QTimer::singleShot(0, window, [&after, window] {
