@@ -93,7 +93,7 @@ bool InputWatcher::consultPress(QWidget* widget, std::int32_t keyCode)
         return false;
     const int control = ControlOfWidget(widget);
     const QueuedEvent preAlert{EvKeyPreAlert, control, PointerXIn(*window), 0};
-    const std::optional<std::int32_t> flag = window->consult(preAlert, ConsultBound);
+    const std::optional<std::int32_t> flag = window->consult(preAlert, BusyBound, ConsultBound);
     if (flag != 1) {
         // A busy window does not answer, and a refused press goes nowhere.
         if (!flag)

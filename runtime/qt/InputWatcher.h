@@ -21,7 +21,9 @@ class InputWatcher : public QObject {
 public:
     InputWatcher();
 
-    // How long a consulted press waits for the procedure's answer.
+    // How long a press waits for a busy procedure to be free, short so the
+    // GUI does not stall; and how long it then waits for the answer.
+    static constexpr std::chrono::milliseconds BusyBound{250};
     static constexpr std::chrono::seconds ConsultBound{2};
 
     QPointF lastPointer() const { return m_lastPointer; }

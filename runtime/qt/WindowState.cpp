@@ -112,17 +112,17 @@ bool WindowState::ownerIdleLocked() const
     return m_ownerWaiting && m_events.empty();
 }
 
-std::optional<std::int32_t> WindowState::consult(QueuedEvent event, Clock::duration bound)
+std::optional<std::int32_t> WindowState::consult(QueuedEvent event, Clock::duration idleBound,
+                                                 Clock::duration answerBound)
 {
-    const Clock::time_point deadline = Clock::now() + bound;
     // A procedure busy for a moment gets the press once it is back in its
-    // loop; one still busy at the deadline does not answer.
+    // loop; one still busy after that does not answer.
     Mailbox().serveUntil(
         [this] {
             std::lock_guard lock(m_mutex);
             return m_closed || ownerIdleLocked();
         },
-        deadline);
+        Clock::now() + idleBound);
     {
         std::lock_guard lock(m_mutex);
         if (m_closed || !ownerIdleLocked())
@@ -138,7 +138,7 @@ std::optional<std::int32_t> WindowState::consult(QueuedEvent event, Clock::durat
             std::lock_guard lock(m_mutex);
             return m_closed || m_answer.has_value();
         },
-        deadline);
+        Clock::now() + answerBound);
     std::lock_guard lock(m_mutex);
     // An event the owner never took is withdrawn with its wait.
     std::erase_if(m_events, [&](const QueuedEvent& e) { return e.consultId == event.consultId; });

@@ -83,11 +83,12 @@ public:
     void postOnce(const QueuedEvent& event);
     void close();
     // Delivers a consulted event to an owner that waits for its next event
-    // (waiting, within the bound, for a busy owner to come back to its
-    // loop) and waits, serving the mailbox, for the flag that ends its
-    // pass. nullopt when the owner stays busy, the window closes or the
-    // bound passes.
-    std::optional<std::int32_t> consult(QueuedEvent event, Clock::duration bound);
+    // (giving a busy owner idleBound to come back to its loop) and waits,
+    // serving the mailbox, up to answerBound for the flag that ends its
+    // pass. nullopt when the owner stays busy, the window closes or no
+    // answer comes.
+    std::optional<std::int32_t> consult(QueuedEvent event, Clock::duration idleBound,
+                                        Clock::duration answerBound);
 
     // Owner thread: the next event, waiting without spinning; nullopt once
     // the window is closed. On the GUI thread it runs a nested event loop.
