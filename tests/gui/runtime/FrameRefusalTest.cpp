@@ -1,6 +1,7 @@
 // The frame's procedure runs on the GUI thread; when it refuses a resize or
 // a restore, the runtime puts back what the frame had.
 
+#include <QApplication>
 #include <QTimer>
 
 #include "RuntimeDriver.h"
@@ -124,6 +125,20 @@ TEST_F(FrameRefusalTest, RestoreFromMinimizedAlwaysComesBackAtTheDefinedSize)
     ASSERT_EQ(std::count(events.begin(), events.end(), EvRestoring), 1);
     EXPECT_FALSE(after & Qt::WindowMinimized);
     EXPECT_EQ(size, defined);
+}
+
+TEST_F(FrameRefusalTest, ActivatingTheFrameGivesFocusGained)
+{
+    FrameWindow* window = frame();
+    QApplication::setActiveWindow(nullptr);
+    QTimer::singleShot(0, window, [window] { QApplication::setActiveWindow(window); });
+    const auto events = runFrameLoop([window](std::int32_t event) {
+        if (event == EvFocusGained)
+            QTimer::singleShot(0, window, [window] { window->close(); });
+        return 0;
+    });
+    EXPECT_EQ(std::count(events.begin(), events.end(), EvFocusGained), 1);
+    EXPECT_EQ(events.front(), EvOpened);
 }
 
 TEST_F(FrameRefusalTest, ClosingTheFrameEndsItsLoopAndEveryChildsLoop)
