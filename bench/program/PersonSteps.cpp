@@ -1,6 +1,5 @@
 #include "PersonSteps.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
@@ -39,10 +38,11 @@ QMdiSubWindow* OpenDirectoryWindow(ProgramDriver& driver)
 
 bool PressBrowse(ProgramDriver& driver, QMdiSubWindow* window)
 {
-    // Brought to the front first: a click lands on whatever lies on top.
+    // Brought to the front first, as a person would, then pressed with the
+    // mouse, so that the press goes the way of every press on the window.
     driver.onGui([window] {
         MdiArea()->setActiveSubWindow(window);
-        qobject_cast<QAbstractButton*>(Control(window, BrowseButton))->click();
+        QTest::mouseClick(Control(window, BrowseButton), Qt::LeftButton);
     });
     if (driver.waitUntil([] { return NameField() != nullptr; }))
         return true;
