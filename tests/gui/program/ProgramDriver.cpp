@@ -1,4 +1,5 @@
 #include "ProgramDriver.h"
+#include "ProgramWidgets.h"
 
 #include "core/ModuleInitialiser.h"
 
@@ -14,19 +15,10 @@ namespace {
 std::function<void(ProgramDriver&)> pendingScript;
 std::thread driverThread;
 
-QMainWindow* findFrame()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == QLatin1String("frame"))
-            return qobject_cast<QMainWindow*>(widget);
-    }
-    return nullptr;
-}
-
 // Chooses "E&xit" in the File menu, as a person ending the program would.
 void chooseExit()
 {
-    QMainWindow* frame = findFrame();
+    QMainWindow* frame = Frame();
     if (frame == nullptr)
         return;
     for (QAction* action : frame->findChildren<QAction*>()) {
@@ -43,9 +35,10 @@ void startDriver()
         return;
     driverThread = std::thread([] {
         ProgramDriver driver;
+        // The program is ready for a person once the frame shows its toolbar.
         driver.waitUntil([] {
-            QMainWindow* frame = findFrame();
-            return frame != nullptr && frame->isVisible();
+            QMainWindow* frame = Frame();
+            return frame != nullptr && frame->isVisible() && Toolbar() != nullptr;
         });
         pendingScript(driver);
         driver.onGui([] { chooseExit(); });

@@ -82,22 +82,25 @@ int WidthInUnits(QWidget* widget)
     return FrameUnits().toUnitsX(widget->width());
 }
 
+// Each helper reports whether it got where a person would, so that a
+// script stops at the first step that did not work.
 QMdiSubWindow* OpenDirectoryWindow(ProgramDriver& driver)
 {
     const std::size_t before = driver.onGui([] { return SubWindows(DirectoryKey).size(); });
     driver.onGui([] { qobject_cast<QToolButton*>(Control(Toolbar(), 1))->click(); });
-    EXPECT_TRUE(driver.waitUntil([&] { return SubWindows(DirectoryKey).size() == before + 1; }));
+    if (!driver.waitUntil([&] { return SubWindows(DirectoryKey).size() == before + 1; }))
+        return nullptr;
     return driver.onGui([] { return SubWindows(DirectoryKey).back(); });
 }
 
-void PressBrowse(ProgramDriver& driver, QMdiSubWindow* window)
+bool PressBrowse(ProgramDriver& driver, QMdiSubWindow* window)
 {
     driver.onGui([window] { QTest::mouseClick(Control(window, 3), Qt::LeftButton); });
-    ASSERT_TRUE(driver.waitUntil([] { return OpenDialog() != nullptr; }));
+    return driver.waitUntil([] { return OpenDialog() != nullptr; });
 }
 
 // Types a path into the open dialog's name field and presses Return.
-void ChooseInDialog(ProgramDriver& driver, const QString& path)
+bool ChooseInDialog(ProgramDriver& driver, const QString& path)
 {
     driver.onGui([path] {
         auto* name = OpenDialog()->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
@@ -105,13 +108,13 @@ void ChooseInDialog(ProgramDriver& driver, const QString& path)
         QTest::keyClicks(name, path);
         QTest::keyClick(name, Qt::Key_Return);
     });
-    ASSERT_TRUE(driver.waitUntil([] { return OpenDialog() == nullptr; }));
+    return driver.waitUntil([] { return OpenDialog() == nullptr; });
 }
 
-void CancelDialog(ProgramDriver& driver)
+bool CancelDialog(ProgramDriver& driver)
 {
     driver.onGui([] { QTest::keyClick(OpenDialog(), Qt::Key_Escape); });
-    ASSERT_TRUE(driver.waitUntil([] { return OpenDialog() == nullptr; }));
+    return driver.waitUntil([] { return OpenDialog() == nullptr; });
 }
 
 bool ListShows(QMdiSubWindow* window, const QStringList& names)
@@ -186,7 +189,9 @@ TEST(Program, EachPressOfTheToolbarButtonOpensAnotherDirectoryWindow)
 {
     const int exitCode = ProgramDriver::run([](ProgramDriver& driver) {
         QMdiSubWindow* first = OpenDirectoryWindow(driver);
+        ASSERT_NE(first, nullptr);
         QMdiSubWindow* second = OpenDirectoryWindow(driver);
+        ASSERT_NE(second, nullptr);
         ASSERT_NE(first, second);
         driver.onGui([&] {
             for (QMdiSubWindow* window : {first, second}) {
@@ -207,8 +212,9 @@ TEST(Program, ChoosingAFileListsItsWholeDirectoryAndHeadersSort)
     const FixtureDirectory directory(SampleFiles);
     const int exitCode = ProgramDriver::run([&](ProgramDriver& driver) {
         QMdiSubWindow* window = OpenDirectoryWindow(driver);
-        PressBrowse(driver, window);
-        ChooseInDialog(driver, directory.file("report2.txt"));
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(PressBrowse(driver, window));
+        ASSERT_TRUE(ChooseInDialog(driver, directory.file("report2.txt")));
         const QStringList byName = {"Alpha.doc", "report2.txt", "report10.txt", "zeta notes.markdown"};
         ASSERT_TRUE(driver.waitUntil([&] { return ListShows(window, byName); }));
         driver.onGui([&] {
@@ -241,13 +247,14 @@ TEST(Program, CancellingTheDialogListsTheTypedPath)
     const FixtureDirectory directory(SampleFiles);
     const int exitCode = ProgramDriver::run([&](ProgramDriver& driver) {
         QMdiSubWindow* window = OpenDirectoryWindow(driver);
+        ASSERT_NE(window, nullptr);
         driver.onGui([&] {
             auto* entry = qobject_cast<QLineEdit*>(Control(window, 2));
             entry->setFocus();
             QTest::keyClicks(entry, directory.file("anything.txt"));
         });
-        PressBrowse(driver, window);
-        CancelDialog(driver);
+        ASSERT_TRUE(PressBrowse(driver, window));
+        ASSERT_TRUE(CancelDialog(driver));
         EXPECT_TRUE(driver.waitUntil([&] { return ColumnTexts(window, 1).size() == 4; }));
     });
     EXPECT_EQ(exitCode, 0);
@@ -259,11 +266,13 @@ TEST(Program, TwoWindowsListIndependentlyAndClosingOneLeavesTheOther)
     const FixtureDirectory two({{"b.txt", 20, 1600000000}, {"a.txt", 10, 1600000000}});
     const int exitCode = ProgramDriver::run([&](ProgramDriver& driver) {
         QMdiSubWindow* first = OpenDirectoryWindow(driver);
+        ASSERT_NE(first, nullptr);
         QMdiSubWindow* second = OpenDirectoryWindow(driver);
-        PressBrowse(driver, first);
-        ChooseInDialog(driver, one.file("one.txt"));
-        PressBrowse(driver, second);
-        ChooseInDialog(driver, two.file("a.txt"));
+        ASSERT_NE(second, nullptr);
+        ASSERT_TRUE(PressBrowse(driver, first));
+        ASSERT_TRUE(ChooseInDialog(driver, one.file("one.txt")));
+        ASSERT_TRUE(PressBrowse(driver, second));
+        ASSERT_TRUE(ChooseInDialog(driver, two.file("a.txt")));
         ASSERT_TRUE(driver.waitUntil([&] { return ListShows(first, {"one.txt"}); }));
         ASSERT_TRUE(driver.waitUntil([&] { return ListShows(second, {"a.txt", "b.txt"}); }));
 
@@ -294,9 +303,10 @@ TEST(Program, FrameKeepsItsSizeWhenResizedMaximizedOrRestored)
 TEST(Program, ExitEndsTheProgramWithDirectoryWindowsAndAnOpenDialog)
 {
     const int exitCode = ProgramDriver::run([](ProgramDriver& driver) {
-        OpenDirectoryWindow(driver);
+        ASSERT_NE(OpenDirectoryWindow(driver), nullptr);
         QMdiSubWindow* window = OpenDirectoryWindow(driver);
-        PressBrowse(driver, window);
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(PressBrowse(driver, window));
     });
     EXPECT_EQ(exitCode, 0);
 }
@@ -334,11 +344,12 @@ TEST(Program, AWholeRunWritesNoFile)
 
     const int exitCode = ProgramDriver::run([&](ProgramDriver& driver) {
         QMdiSubWindow* window = OpenDirectoryWindow(driver);
-        PressBrowse(driver, window);
-        ChooseInDialog(driver, directory.file("report10.txt"));
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(PressBrowse(driver, window));
+        ASSERT_TRUE(ChooseInDialog(driver, directory.file("report10.txt")));
         EXPECT_TRUE(driver.waitUntil([&] { return ColumnTexts(window, 1).size() == 4; }));
-        PressBrowse(driver, window);
-        CancelDialog(driver);
+        ASSERT_TRUE(PressBrowse(driver, window));
+        ASSERT_TRUE(CancelDialog(driver));
     });
 
     EXPECT_EQ(exitCode, 0);
