@@ -11,110 +11,17 @@
 #include <QPrinter>
 
 #include <algorithm>
-#include <cmath>
 #include <memory>
 
 #include "runtime/qt/FrameWindow.h"
 #include "runtime/qt/HelpViewer.h"
 #include "runtime/qt/ListView.h"
+#include "runtime/qt/WindowArrangement.h"
 #include "runtime/qt/WindowRegistry.h"
 
 namespace dirdock {
 
 namespace {
-
-bool Docked(QMdiSubWindow* sub)
-{
-    std::shared_ptr<WindowState> window = WindowOfWidget(sub->widget());
-    return window && window->gui.docked;
-}
-
-bool Open(QMdiSubWindow* sub)
-{
-    std::shared_ptr<WindowState> window = WindowOfWidget(sub->widget());
-    return window && !window->closed() && !sub->isHidden();
-}
-
-// The part of the MDI area right of the docked windows.
-QRect ArrangingArea(QMdiArea* area)
-{
-    QRect rect = area->viewport()->rect();
-    int left = rect.left();
-    for (QMdiSubWindow* sub : area->subWindowList(QMdiArea::CreationOrder)) {
-        if (Docked(sub) && !sub->isHidden())
-            left = std::max(left, sub->geometry().right() + 1);
-    }
-    rect.setLeft(std::min(left, rect.right()));
-    return rect;
-}
-
-std::vector<QMdiSubWindow*> Unminimized(QMdiArea* area)
-{
-    std::vector<QMdiSubWindow*> windows;
-    for (QMdiSubWindow* sub : ArrangedWindows(area)) {
-        if (!sub->isMinimized())
-            windows.push_back(sub);
-    }
-    return windows;
-}
-
-void Tile(QMdiArea* area)
-{
-    const std::vector<QMdiSubWindow*> windows = Unminimized(area);
-    if (windows.empty())
-        return;
-    const QRect rect = ArrangingArea(area);
-    const int count = static_cast<int>(windows.size());
-    const int columns = static_cast<int>(std::ceil(std::sqrt(static_cast<double>(count))));
-    const int rows = (count + columns - 1) / columns;
-    const int width = rect.width() / columns;
-    const int height = rect.height() / rows;
-    for (int i = 0; i < count; ++i) {
-        windows[i]->showNormal();
-        windows[i]->setGeometry(rect.left() + (i % columns) * width, rect.top() + (i / columns) * height, width,
-                                height);
-    }
-}
-
-void Cascade(QMdiArea* area)
-{
-    const std::vector<QMdiSubWindow*> windows = Unminimized(area);
-    if (windows.empty())
-        return;
-    const QRect rect = ArrangingArea(area);
-    const int step = std::max(8, windows.front()->height() - windows.front()->widget()->height());
-    const QSize size(std::max(rect.width() * 2 / 3, 1), std::max(rect.height() * 2 / 3, 1));
-    const int fitting = std::max(1, std::min((rect.width() - size.width()) / step,
-                                             (rect.height() - size.height()) / step) + 1);
-    for (std::size_t i = 0; i < windows.size(); ++i) {
-        const int offset = static_cast<int>(i % static_cast<std::size_t>(fitting)) * step;
-        windows[i]->showNormal();
-        windows[i]->setGeometry(QRect(rect.topLeft() + QPoint(offset, offset), size));
-        windows[i]->raise();
-    }
-    area->setActiveSubWindow(windows.back());
-}
-
-void ArrangeIcons(QMdiArea* area)
-{
-    const QRect rect = ArrangingArea(area);
-    int x = rect.left();
-    int bottom = rect.bottom() + 1;
-    int rowHeight = 0;
-    for (QMdiSubWindow* sub : ArrangedWindows(area)) {
-        if (!sub->isMinimized())
-            continue;
-        const QSize size = sub->size();
-        if (x > rect.left() && x + size.width() > rect.right() + 1) {
-            x = rect.left();
-            bottom -= rowHeight;
-            rowHeight = 0;
-        }
-        sub->move(x, bottom - size.height());
-        x += size.width();
-        rowHeight = std::max(rowHeight, size.height());
-    }
-}
 
 QWidget* FocusedControl()
 {
@@ -232,16 +139,6 @@ void RebuildWindowList(QMenu* menu, FrameWindow* frame, std::vector<QAction*>& a
 }
 
 } // namespace
-
-std::vector<QMdiSubWindow*> ArrangedWindows(QMdiArea* area)
-{
-    std::vector<QMdiSubWindow*> windows;
-    for (QMdiSubWindow* sub : area->subWindowList(QMdiArea::CreationOrder)) {
-        if (!Docked(sub) && Open(sub))
-            windows.push_back(sub);
-    }
-    return windows;
-}
 
 void ConnectStandardAction(QAction* action, StandardAction standard, FrameWindow* frame)
 {

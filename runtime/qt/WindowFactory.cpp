@@ -13,6 +13,7 @@
 #include "runtime/qt/StandardActions.h"
 #include "runtime/qt/StoredImages.h"
 #include "runtime/qt/WindowContent.h"
+#include "runtime/qt/WindowArrangement.h"
 #include "runtime/qt/WindowRegistry.h"
 
 namespace dirdock {
@@ -101,6 +102,8 @@ void PlaceChild(const WindowDefinition& definition, ChildWindow* sub, const Dial
     sub->resizeClient(client);
     if (definition.x != NotGiven && definition.y != NotGiven)
         sub->move(units.toPixelsX(definition.x), units.toPixelsY(definition.y));
+    else if (QMdiArea* area = sub->mdiArea())
+        sub->move(NewWindowPosition(area, sub));
 }
 
 } // namespace

@@ -194,6 +194,11 @@ TEST(Program, EachPressOfTheToolbarButtonOpensAnotherDirectoryWindow)
         ASSERT_NE(second, nullptr);
         ASSERT_NE(first, second);
         driver.onGui([&] {
+            // A new window opens one caption bar below and right of the last,
+            // so that both captions can be seen.
+            EXPECT_GT(second->x(), first->x());
+            EXPECT_GT(second->y(), first->y());
+            EXPECT_LT(second->y(), first->y() + first->height() / 2);
             for (QMdiSubWindow* window : {first, second}) {
                 EXPECT_EQ(window->windowTitle(), "Directory");
                 EXPECT_FALSE(window->windowIcon().isNull());
