@@ -2,6 +2,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
 
 #include <algorithm>
 #include <cmath>
@@ -53,7 +54,10 @@ std::vector<QMdiSubWindow*> Unminimized(QMdiArea* area)
 // a caption bar.
 int CascadeStep(QMdiSubWindow* sub)
 {
-    return std::max(8, sub->height() - sub->widget()->height());
+    const QStyle* style = sub->style();
+    const int captionBar = style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub)
+                           + style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, sub);
+    return std::max(8, captionBar);
 }
 
 // The place of window `index` of a cascade whose windows are `size` large,
