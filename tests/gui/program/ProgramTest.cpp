@@ -1,7 +1,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTest>
@@ -149,6 +151,22 @@ TEST(Program, FrameShowsItsCaptionMenusAndStatusBar)
             EXPECT_TRUE(file.at(1)->isSeparator());
             EXPECT_EQ(file.at(2)->text(), "E&xit");
             EXPECT_FALSE(frame->windowIcon().isNull());
+
+            // Four sections: the first takes what the fixed three leave.
+            QList<QLabel*> sections = frame->statusBar()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+            std::sort(sections.begin(), sections.end(), [](QLabel* a, QLabel* b) { return a->x() < b->x(); });
+            ASSERT_EQ(sections.size(), 4);
+            EXPECT_EQ(FrameUnits().toUnitsX(sections.at(1)->width()), 80);
+            EXPECT_EQ(FrameUnits().toUnitsX(sections.at(2)->width()), 120);
+            EXPECT_EQ(FrameUnits().toUnitsX(sections.at(3)->width()), 45);
+            EXPECT_GT(sections.at(0)->width(), sections.at(2)->width());
+
+            // A menu entry's message shows in the first section while it is chosen from.
+            QMenu* fileMenu = frame->menuBar()->actions().at(0)->menu();
+            fileMenu->popup(frame->mapToGlobal(QPoint(0, 0)));
+            QTest::mouseMove(fileMenu, fileMenu->actionGeometry(fileMenu->actions().at(2)).center());
+            EXPECT_EQ(sections.at(0)->text(), "Exit this application");
+            fileMenu->close();
         });
         EXPECT_TRUE(driver.onGui([] { return Toolbar() != nullptr; }));
     });
@@ -175,6 +193,11 @@ TEST(Program, ToolbarSlidesOutForThePointerAndBackWhenItLeavesToTheRight)
         driver.onGui([] { MovePointer(MdiArea()->viewport(), QPoint(FrameUnits().toPixelsX(10), 150)); });
         // Leaving upwards over the button's columns keeps it out.
         driver.onGui([] { MovePointer(Frame()->menuBar(), QPoint(FrameUnits().toPixelsX(10), 5)); });
+        driver.onGui([] { MovePointer(MdiArea()->viewport(), QPoint(FrameUnits().toPixelsX(10), 150)); });
+        EXPECT_TRUE(driver.onGui([] { return WidthInUnits(Toolbar()) == 35; }));
+
+        // Leaving to the left, out of the frame, keeps it out too.
+        driver.onGui([] { MovePointer(Frame(), QPoint(-4, 150)); });
         driver.onGui([] { MovePointer(MdiArea()->viewport(), QPoint(FrameUnits().toPixelsX(10), 150)); });
         EXPECT_TRUE(driver.onGui([] { return WidthInUnits(Toolbar()) == 35; }));
 
