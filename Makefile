@@ -5,16 +5,20 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps build run test clean
+.PHONY: deps configure build run test clean
 
 deps:
 	@sh tools/install-deps.sh
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Only the program: its tests and benchmarks are not needed to use it.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target dirdock
 	./$(BUILD)/dirdock
 
 test: build
