@@ -60,6 +60,13 @@ int ProgramDriver::run(const std::function<void(ProgramDriver&)>& script)
     return exitCode;
 }
 
+void ProgramDriver::waitForRuntime()
+{
+    const auto deadline = Clock::now() + DefaultTimeout;
+    while (!RuntimeRunning() && Clock::now() < deadline)
+        std::this_thread::yield();
+}
+
 bool ProgramDriver::waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout)
 {
     std::mutex mutex;

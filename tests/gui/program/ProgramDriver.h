@@ -1,10 +1,5 @@
 #pragma once
 
-#include <QCoreApplication>
-#include <QMetaObject>
-#include <QPoint>
-#include <QWidget>
-
 #include <chrono>
 #include <condition_variable>
 #include <functional>
@@ -12,6 +7,8 @@
 #include <optional>
 #include <thread>
 #include <type_traits>
+
+#include "runtime/qt/GuiThread.h"
 
 namespace dirdock::test {
 
@@ -28,24 +25,28 @@ public:
     // driver thread; returns the program's exit code.
     static int run(const std::function<void(ProgramDriver&)>& script);
 
-    // Runs f on the GUI thread and returns its result.
+    // Runs f on the GUI thread and returns its result. The call goes through
+    // the runtime's own mailbox, so that every hand-over between the two
+    // threads is one the thread checker can see.
     template <typename F>
     auto onGui(F&& f) -> std::invoke_result_t<F>
     {
         using Result = std::invoke_result_t<F>;
-        if constexpr (std::is_void_v<Result>) {
-            QMetaObject::invokeMethod(qApp, std::forward<F>(f), Qt::BlockingQueuedConnection);
-        } else {
-            std::optional<Result> result;
-            QMetaObject::invokeMethod(
-                qApp, [&] { result.emplace(f()); }, Qt::BlockingQueuedConnection);
-            return std::move(*result);
-        }
+        waitForRuntime();
+        if constexpr (std::is_void_v<Result>)
+            OnGui(std::forward<F>(f));
+        else
+            return OnGui(std::forward<F>(f), Result{});
     }
 
     // Waits until the condition, checked on the GUI thread, holds.
     bool waitUntil(const std::function<bool()>& condition,
                    std::chrono::milliseconds timeout = DefaultTimeout);
+
+private:
+    // The driver starts while the program makes its application object;
+    // calls wait until the runtime serves them.
+    static void waitForRuntime();
 };
 
 } // namespace dirdock::test
