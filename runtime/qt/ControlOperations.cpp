@@ -43,10 +43,11 @@ void RedisplayBinding(WindowState& window, const Binding& binding)
         const QString text = QString::fromUtf8(binding.text->trimmed().data(),
                                                static_cast<qsizetype>(binding.text->trimmed().size()));
         OnGui([&] {
-            if (auto* entry = dynamic_cast<QLineEdit*>(ControlWidget(window, binding.control))) {
-                window.forgetEntryText(binding.control);
+            // Text typed since the procedure took its event is newer than the
+            // variable: redrawing must not throw it away.
+            auto* entry = dynamic_cast<QLineEdit*>(ControlWidget(window, binding.control));
+            if (entry != nullptr && !window.hasEntryText(binding.control))
                 entry->setText(text);
-            }
         });
     } else if (binding.queue != nullptr) {
         ListSnapshot snapshot = SnapshotOf(*binding.queue);

@@ -21,9 +21,11 @@ class InputWatcher : public QObject {
 public:
     InputWatcher();
 
-    // How long a press waits for a busy procedure to be free, short so the
-    // GUI does not stall; and how long it then waits for the answer.
-    static constexpr std::chrono::milliseconds BusyBound{250};
+    // How long a press waits for a busy procedure to be free: long enough
+    // that a loaded machine does not lose a person's click, short enough
+    // that a procedure stuck in its work does not hold the GUI for long;
+    // and how long it then waits for the answer.
+    static constexpr std::chrono::milliseconds BusyBound{1000};
     static constexpr std::chrono::seconds ConsultBound{2};
 
     QPointF lastPointer() const { return m_lastPointer; }

@@ -165,10 +165,10 @@ void WindowState::storeEntryText(int control, std::string text)
     m_entryTexts[control] = std::move(text);
 }
 
-void WindowState::forgetEntryText(int control)
+bool WindowState::hasEntryText(int control) const
 {
     std::lock_guard lock(m_mutex);
-    m_entryTexts.erase(control);
+    return m_entryTexts.contains(control);
 }
 
 std::vector<std::pair<int, std::string>> WindowState::takeEntryTexts()

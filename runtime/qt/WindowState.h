@@ -101,7 +101,8 @@ public:
 
     // Entry text typed by the user, kept until the owner takes an event.
     void storeEntryText(int control, std::string text);
-    void forgetEntryText(int control);
+    // Whether text typed into the entry still waits for its variable.
+    bool hasEntryText(int control) const;
     std::vector<std::pair<int, std::string>> takeEntryTexts();
 
     std::atomic<bool> released{false};
