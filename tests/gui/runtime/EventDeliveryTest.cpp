@@ -8,6 +8,9 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <atomic>
+#include <future>
+
 #include "RuntimeDriver.h"
 #include "runtime/qt/FrameWindow.h"
 
@@ -134,6 +137,37 @@ TEST_F(EventDeliveryTest, ButtonClickGivesAcceptedWithTheTypedTextAlreadyInTheVa
     const auto acc = std::find(events.begin(), events.end(), EvAccepted);
     const auto alerted = std::find(events.begin(), events.end(), EvKeyAlerted);
     EXPECT_TRUE(pre < acc && acc < alerted) << "pre-alert, then the click, then alerted";
+    CloseWindow(probe.ref);
+}
+
+// Typing goes on while the procedure is busy with an earlier event; a
+// redraw from the variable in that pass must not throw the typing away.
+TEST_F(EventDeliveryTest, TextTypedWhileTheProcedureRedrawsIsKept)
+{
+    std::promise<void> typed;
+    std::shared_future<void> typedSignal = typed.get_future().share();
+    std::atomic<bool> busy{false};
+    Probe probe;
+    probe.flagFor = AllowPresses;
+    probe.onEvent = [&](Probe&, const Seen& seen) {
+        if (seen.event != EvAccepted)
+            return;
+        busy = true;
+        typedSignal.wait();
+        Redisplay(0, 0);
+    };
+    probe.start();
+    ASSERT_TRUE(probe.waitOpened());
+    QTest::mouseClick(probe.control(3), Qt::LeftButton);
+    ASSERT_TRUE(WaitUntil([&] { return busy.load(); }));
+    auto* entry = dynamic_cast<QLineEdit*>(probe.control(2));
+    ASSERT_NE(entry, nullptr);
+    entry->setFocus();
+    QTest::keyClicks(entry, "/typed/meanwhile/");
+    typed.set_value();
+    ASSERT_TRUE(probe.sync());
+    EXPECT_EQ(entry->text(), "/typed/meanwhile/");
+    EXPECT_EQ(probe.last(EvResized)->path, "/typed/meanwhile/");
     CloseWindow(probe.ref);
 }
 
