@@ -92,7 +92,10 @@ void WatchActivation(FrameWindow* frame)
     QObject::connect(frame->mdiArea(), &QMdiArea::subWindowActivated, frame, [](QMdiSubWindow* sub) {
         if (sub == nullptr)
             return;
-        if (auto window = WindowOfWidget(sub->widget()))
+        // A window the procedure has not opened yet gains no focus: its
+        // first event is always EvOpened.
+        std::shared_ptr<WindowState> window = WindowOfWidget(sub->widget());
+        if (window && window->gui.opened)
             window->post(QueuedEvent{EvFocusGained, 0, 0, 0});
     });
 }
