@@ -60,7 +60,7 @@ std::vector<double> TimeDialogToList(ProgramDriver& driver, const BenchDirectory
     std::vector<double> times;
     const int rows = static_cast<int>(directory.names().size());
     for (int i = 0; i < runs; ++i) {
-        QMdiSubWindow* window = OpenDirectoryWindow(driver);
+        QMdiSubWindow* window = driver.openDirectoryWindow();
         if (window == nullptr)
             break;
         ListDrawnWatch* watch = driver.onGui([window, rows] { return new ListDrawnWatch(test::List(window), rows); });

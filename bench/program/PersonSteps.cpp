@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
-#include <QToolButton>
 
 #include <cstdio>
 
@@ -26,15 +25,6 @@ QLineEdit* NameField()
 }
 
 } // namespace
-
-QMdiSubWindow* OpenDirectoryWindow(ProgramDriver& driver)
-{
-    const std::size_t before = driver.onGui([] { return SubWindows(DirectoryKey).size(); });
-    driver.onGui([] { qobject_cast<QToolButton*>(Control(Toolbar(), 1))->click(); });
-    if (!driver.waitUntil([&] { return SubWindows(DirectoryKey).size() == before + 1; }))
-        return nullptr;
-    return driver.onGui([] { return SubWindows(DirectoryKey).back(); });
-}
 
 bool PressBrowse(ProgramDriver& driver, QMdiSubWindow* window)
 {

@@ -18,8 +18,6 @@ using test::ProgramDriver;
 // Each returns false when the program did not answer within the driver's
 // timeout.
 
-// Presses the toolbar's button and waits for the new directory window.
-QMdiSubWindow* OpenDirectoryWindow(ProgramDriver& driver);
 // Presses the window's browse button and waits for the open-file dialog.
 bool PressBrowse(ProgramDriver& driver, QMdiSubWindow* window);
 // Puts a path into the dialog's name field, without accepting it.

@@ -54,7 +54,7 @@ std::vector<ResultRow> MeasureWindowMemory(ProgramDriver& driver, const BenchDir
     const ProcessMemory before = ReadProcessMemory();
     std::vector<QMdiSubWindow*> listed;
     for (int i = 0; i < windows; ++i)
-        listed.push_back(OpenDirectoryWindow(driver));
+        listed.push_back(driver.openDirectoryWindow());
     const ProcessMemory empty = ReadProcessMemory();
     for (QMdiSubWindow* window : listed) {
         if (window == nullptr || !ListIn(driver, window, directory))

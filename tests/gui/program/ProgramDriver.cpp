@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QTimer>
+#include <QToolButton>
 
 namespace dirdock::test {
 
@@ -58,6 +59,15 @@ int ProgramDriver::run(const std::function<void(ProgramDriver&)>& script)
         driverThread.join();
     pendingScript = nullptr;
     return exitCode;
+}
+
+QMdiSubWindow* ProgramDriver::openDirectoryWindow()
+{
+    const std::size_t before = onGui([] { return SubWindows(DirectoryKey).size(); });
+    onGui([] { qobject_cast<QToolButton*>(Control(Toolbar(), 1))->click(); });
+    if (!waitUntil([&] { return SubWindows(DirectoryKey).size() == before + 1; }))
+        return nullptr;
+    return onGui([] { return SubWindows(DirectoryKey).back(); });
 }
 
 void ProgramDriver::waitForRuntime()

@@ -10,6 +10,8 @@
 
 #include "runtime/qt/GuiThread.h"
 
+class QMdiSubWindow;
+
 namespace dirdock::test {
 
 // Drives the whole program like a person: the program runs on the main
@@ -38,6 +40,10 @@ public:
         else
             return OnGui(std::forward<F>(f), Result{});
     }
+
+    // Presses the toolbar's button and waits for the directory window it
+    // opens; nullptr when none came.
+    QMdiSubWindow* openDirectoryWindow();
 
     // Waits until the condition, checked on the GUI thread, holds.
     bool waitUntil(const std::function<bool()>& condition,

@@ -7,7 +7,6 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTest>
-#include <QToolButton>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -87,15 +86,6 @@ int WidthInUnits(QWidget* widget)
 
 // Each helper reports whether it got where a person would, so that a
 // script stops at the first step that did not work.
-QMdiSubWindow* OpenDirectoryWindow(ProgramDriver& driver)
-{
-    const std::size_t before = driver.onGui([] { return SubWindows(DirectoryKey).size(); });
-    driver.onGui([] { qobject_cast<QToolButton*>(Control(Toolbar(), 1))->click(); });
-    if (!driver.waitUntil([&] { return SubWindows(DirectoryKey).size() == before + 1; }))
-        return nullptr;
-    return driver.onGui([] { return SubWindows(DirectoryKey).back(); });
-}
-
 bool PressBrowse(ProgramDriver& driver, QMdiSubWindow* window)
 {
     driver.onGui([window] { QTest::mouseClick(Control(window, 3), Qt::LeftButton); });
@@ -218,9 +208,9 @@ TEST(Program, ToolbarSlidesOutForThePointerAndBackWhenItLeavesToTheRight)
 TEST(Program, EachPressOfTheToolbarButtonOpensAnotherDirectoryWindow)
 {
     const int exitCode = ProgramDriver::run([](ProgramDriver& driver) {
-        QMdiSubWindow* first = OpenDirectoryWindow(driver);
+        QMdiSubWindow* first = driver.openDirectoryWindow();
         ASSERT_NE(first, nullptr);
-        QMdiSubWindow* second = OpenDirectoryWindow(driver);
+        QMdiSubWindow* second = driver.openDirectoryWindow();
         ASSERT_NE(second, nullptr);
         ASSERT_NE(first, second);
         driver.onGui([&] {
@@ -246,7 +236,7 @@ TEST(Program, ChoosingAFileListsItsWholeDirectoryAndHeadersSort)
 {
     const FixtureDirectory directory(SampleFiles);
     const int exitCode = ProgramDriver::run([&](ProgramDriver& driver) {
-        QMdiSubWindow* window = OpenDirectoryWindow(driver);
+        QMdiSubWindow* window = driver.openDirectoryWindow();
         ASSERT_NE(window, nullptr);
         ASSERT_TRUE(PressBrowse(driver, window));
         ASSERT_TRUE(ChooseInDialog(driver, directory.file("report2.txt")));
@@ -281,7 +271,7 @@ TEST(Program, CancellingTheDialogListsTheTypedPath)
 {
     const FixtureDirectory directory(SampleFiles);
     const int exitCode = ProgramDriver::run([&](ProgramDriver& driver) {
-        QMdiSubWindow* window = OpenDirectoryWindow(driver);
+        QMdiSubWindow* window = driver.openDirectoryWindow();
         ASSERT_NE(window, nullptr);
         driver.onGui([&] {
             auto* entry = qobject_cast<QLineEdit*>(Control(window, 2));
@@ -300,9 +290,9 @@ TEST(Program, TwoWindowsListIndependentlyAndClosingOneLeavesTheOther)
     const FixtureDirectory one({{"one.txt", 1, 1600000000}});
     const FixtureDirectory two({{"b.txt", 20, 1600000000}, {"a.txt", 10, 1600000000}});
     const int exitCode = ProgramDriver::run([&](ProgramDriver& driver) {
-        QMdiSubWindow* first = OpenDirectoryWindow(driver);
+        QMdiSubWindow* first = driver.openDirectoryWindow();
         ASSERT_NE(first, nullptr);
-        QMdiSubWindow* second = OpenDirectoryWindow(driver);
+        QMdiSubWindow* second = driver.openDirectoryWindow();
         ASSERT_NE(second, nullptr);
         ASSERT_TRUE(PressBrowse(driver, first));
         ASSERT_TRUE(ChooseInDialog(driver, one.file("one.txt")));
@@ -340,8 +330,8 @@ TEST(Program, FrameKeepsItsSizeWhenResizedMaximizedOrRestored)
 TEST(Program, ExitEndsTheProgramWithDirectoryWindowsAndAnOpenDialog)
 {
     const int exitCode = ProgramDriver::run([](ProgramDriver& driver) {
-        ASSERT_NE(OpenDirectoryWindow(driver), nullptr);
-        QMdiSubWindow* window = OpenDirectoryWindow(driver);
+        ASSERT_NE(driver.openDirectoryWindow(), nullptr);
+        QMdiSubWindow* window = driver.openDirectoryWindow();
         ASSERT_NE(window, nullptr);
         ASSERT_TRUE(PressBrowse(driver, window));
     });
@@ -380,7 +370,7 @@ TEST(Program, AWholeRunWritesNoFile)
     const auto directoryBefore = Snapshot(directory.path());
 
     const int exitCode = ProgramDriver::run([&](ProgramDriver& driver) {
-        QMdiSubWindow* window = OpenDirectoryWindow(driver);
+        QMdiSubWindow* window = driver.openDirectoryWindow();
         ASSERT_NE(window, nullptr);
         ASSERT_TRUE(PressBrowse(driver, window));
         ASSERT_TRUE(ChooseInDialog(driver, directory.file("report10.txt")));
